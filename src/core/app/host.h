@@ -1,0 +1,45 @@
+// Everything modal that the core needs from the program around it: message
+// boxes, questions, the beep, other forms shown modally, and file names. The
+// GUI answers with real dialogs; tests and the scenario player with queued
+// answers. A call returns when the box or form has closed.
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+class TForm2;
+class TForm3;
+class TForm4;
+class TForm5;
+class Tdensen;
+
+enum class FileDialog {
+    OpenSheet,  // "開く": filter "ksk|*.ksk"
+    SaveSheet,  // "保存": filter "ksk|*.ksk", proposed name given
+    SavePdf,
+    SaveWorkbook,
+};
+
+class Host {
+public:
+    virtual ~Host() = default;
+
+    virtual void inform(std::string_view text) = 0;       // information box, one button
+    virtual bool ask(std::string_view text) = 0;          // warning question; Yes -> true
+    virtual void warn(std::string_view text) = 0;         // warning box, one button
+    virtual void reportError(std::string_view text) = 0;  // the general error box
+    virtual void beep() = 0;
+
+    virtual void showKeypad(TForm3& keypad) = 0;
+    virtual void showCalculator(TForm5& calculator) = 0;
+    virtual void showCableWindow(Tdensen& window) = 0;
+    virtual void showFeederForm(TForm2& form) = 0;
+    virtual void showBranchForm(TForm4& form) = 0;
+
+    virtual std::optional<std::string> chooseFile(FileDialog kind, std::string_view proposed) = 0;
+};
+
+}  // namespace tolvane

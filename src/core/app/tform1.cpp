@@ -1,0 +1,193 @@
+#include "app/tform1.h"
+
+#include <filesystem>
+
+#include "text/numbers.h"
+
+namespace tolvane {
+
+const int kColumnWidths[kSheetColumns] = {
+    29, 87, 63, 63, 90, 74, 45, 94, 55, 55, 56, 77, 95, 55, 103, 68, 68, 55, 70,  // 0..18
+    0,  0,                                                                       // 19, 20
+    0,                                                                           // 21: layout rule
+    0,  0,  0,  0,  0,  0,  0,  0,  0,                                           // 22..30
+    80,                                                                          // 31
+    0,  0,  0,                                                                   // 32..34
+};
+
+WindowSize startupWindowSize(int screenWidth, int screenHeight)
+{
+    WindowSize size;
+    if (screenHeight > 768) size.height = (screenHeight / 4) * 3;
+    if (screenWidth >= 1600)
+        size.width = 1584;
+    else if (screenWidth == 1360)
+        size.width = 1360;
+    else if (screenWidth == 1280)
+        size.width = 1255;
+    return size;
+}
+
+WindowLayout layoutForWindow(int windowWidth, int windowHeight)
+{
+    WindowLayout layout;
+    layout.sheetWidth = windowWidth - 20;
+    layout.sheetHeight = windowHeight - 120;
+    layout.judgementWidth = layout.sheetWidth - 1350;
+    layout.pointerGuideWidth = windowWidth - 40;
+    return layout;
+}
+
+TForm1::TForm1() = default;
+
+WindowSize TForm1::FormCreate(const std::string& programPath, const std::vector<std::string>& args,
+                              int screenWidth, int screenHeight)
+{
+    std::filesystem::path program(programPath);
+    strFileName = programPath;
+    strFilePath = program.parent_path().string();
+    if (!strFilePath.empty() && strFilePath.back() != '/') strFilePath += '/';
+    WindowSize size = startupWindowSize(screenWidth, screenHeight);
+    patan = 0;
+    kidou = 0;
+    Button124Click();
+    modified = false;
+    if (!args.empty()) FileName = args.front();
+    return size;
+}
+
+void TForm1::FormShow()
+{
+    kansenno = 1;
+    keitou = 1;
+    Panel6Visible = false;
+    Button20Click();
+    // Load settings and the era label follow in the settings commands.
+}
+
+void TForm1::Button124Click()
+{
+    CivilDate d = today();
+    EraYear era = eraOf(d);
+    Edit2 = era.era;
+    Label56 = era.era;
+    Edit3 = std::to_string(d.year);
+    int year = d.year - 2018;
+    Edit25 = eraYearText(year);
+    Edit26 = std::to_string(d.month);
+    Edit27 = std::to_string(d.day);
+    modified = true;
+}
+
+void TForm1::Button20Click()
+{
+    CivilDate d = today();
+    int y0 = d.year;
+    std::string dText = std::to_string(y0 - 2018);
+    if (Label56.empty()) {
+        Edit2 = eraOf(d).era;
+        Label56 = Edit2;
+    }
+    if (!Edit3Visible) {
+        // 和暦 display: the western year decides era and year within it.
+        int y = hasValue(Edit3) ? parseWhole(Edit3) : y0;
+        std::string era;
+        int year = 0;
+        if (y >= 2019) {
+            era = "令和";
+            year = y - 2018;
+        } else if (y >= 1989) {
+            era = "平成";
+            year = y - 1988;
+        } else if (y >= 1926) {
+            era = "昭和";
+            year = y - 1925;
+        } else {
+            return;
+        }
+        Edit2 = era;
+        Label56 = era;
+        Edit25 = eraYearText(year);
+    } else {
+        // 西暦 display: era and year within it give the western year.
+        int e = 0;
+        if (Edit25 == "元")
+            e = 1;
+        else if (hasValue(Edit25))
+            e = parseWhole(Edit25);
+        else
+            e = parseWhole(dText);
+        int base = Label56 == "令和" ? 2018 : Label56 == "平成" ? 1988 : Label56 == "昭和" ? 1925 : 0;
+        if (base == 0) return;
+        Edit3 = std::to_string(e + base);
+        Edit2 = Label56;
+        Edit25 = dText;
+    }
+}
+
+void TForm1::Button19Click()
+{
+    Panel30Visible = true;
+    Label67 = Edit3 + "年";
+}
+
+void TForm1::Button26Click() { Panel30Visible = false; }
+
+void TForm1::RadioButton1Click()
+{
+    if (RadioButton1) return;
+    RadioButton1 = true;
+    RadioButton2 = false;
+    Label66 = "60Hz";
+    modified = true;
+}
+
+void TForm1::RadioButton2Click()
+{
+    if (RadioButton2) return;
+    RadioButton2 = true;
+    RadioButton1 = false;
+    Label66 = "50Hz";
+    modified = true;
+}
+
+void TForm1::RadioButton3Click()
+{
+    if (RadioButton3) return;
+    RadioButton3 = true;
+    RadioButton4 = false;
+    Label56Visible = true;
+    Edit2Visible = true;
+    Edit3Visible = false;
+    Label67Visible = false;
+    Button20Click();
+}
+
+void TForm1::RadioButton4Click()
+{
+    if (RadioButton4) return;
+    RadioButton4 = true;
+    RadioButton3 = false;
+    Label56Visible = false;
+    Edit2Visible = false;
+    Edit3Visible = true;
+    Label67Visible = true;
+    Label67 = Edit3 + "年";
+    Button20Click();
+}
+
+void TForm1::RadioButton5Click()
+{
+    if (RadioButton5) return;
+    RadioButton5 = true;
+    RadioButton6 = false;
+}
+
+void TForm1::RadioButton6Click()
+{
+    if (RadioButton6) return;
+    RadioButton6 = true;
+    RadioButton5 = false;
+}
+
+}  // namespace tolvane

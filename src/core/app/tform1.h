@@ -1,0 +1,132 @@
+// The main window's state: the sheet, the title block, the settings panel and
+// the fields the commands share. Members carry the names of the window's
+// controls; methods are its commands. The Qt window only shows these members
+// and forwards the user's clicks here.
+#pragma once
+
+#include <cstdint>
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "app/era.h"
+#include "calc/voltage_drop.h"
+#include "sheet/sheet.h"
+
+namespace tolvane {
+
+inline constexpr const char* kWindowCaption = "Tolvane　Ver2.05";
+inline constexpr int kInitialClientWidth = 1584;
+inline constexpr int kInitialClientHeight = 798;
+
+// Window size at start-up from the screen size (client area in pixels).
+struct WindowSize {
+    int width = kInitialClientWidth;
+    int height = kInitialClientHeight;
+};
+WindowSize startupWindowSize(int screenWidth, int screenHeight);
+
+// What follows the window's size: sheet size, judgement column, pointer guide.
+struct WindowLayout {
+    int sheetWidth = 0;
+    int sheetHeight = 0;
+    int judgementWidth = 0;  // column 21
+    int pointerGuideWidth = 0;
+};
+WindowLayout layoutForWindow(int windowWidth, int windowHeight);
+
+// On-screen width of every sheet column; 0 is hidden. Column 21 gets the
+// width of the layout rule instead.
+extern const int kColumnWidths[kSheetColumns];
+
+class TForm1 {
+public:
+    TForm1();
+
+    // ---- the sheet and its copy buffer
+    Sheet StringGrid1;
+    Sheet StringGrid2{0};
+
+    // ---- title block
+    std::string Edit1;                // building name
+    std::string Label56 = "平成";     // era label beside the date
+    bool Label56Visible = true;
+    std::string Edit25;               // year within the era ("元" for 1)
+    std::string Edit26;               // month
+    std::string Edit27;               // day
+    std::string Edit3;                // western year
+    bool Edit3Visible = false;
+    std::string Label66 = "60Hz";     // frequency label
+
+    // ---- settings panel
+    bool Panel30Visible = false;
+    bool RadioButton1 = true;   // 60Hz
+    bool RadioButton2 = false;  // 50Hz
+    bool frequencyEnabled = true;
+    bool RadioButton3 = true;   // 和暦
+    bool RadioButton4 = false;  // 西暦
+    std::string Edit2;          // era name of the settings panel
+    bool Edit2Visible = true;
+    std::string Label67;        // western year + "年"
+    bool Label67Visible = false;
+    bool RadioButton5 = true;   // print page numbers
+    bool RadioButton6 = false;
+
+    // ---- operation guide
+    bool Panel6Visible = false;
+
+    // ---- shared state fields
+    std::int32_t kansenno = 0;
+    std::int32_t keitou = 0;
+    std::int16_t patan = 0;
+    std::int16_t kidou = 0;
+    std::int32_t s1 = 0;
+    std::int32_t e1 = 0;
+    std::int16_t nx1 = 0;
+    std::int16_t ny1 = 0;
+    std::int16_t ux1 = 0;
+    std::int16_t uy1 = 0;
+    std::int32_t maxrowsu = 0;
+    std::int32_t pagesu = 0;
+    std::string FileName;
+    std::string strFileName;
+    std::string strFilePath;
+
+    // The allowable-drop choice the sheet totals use; the branch entry form
+    // shows and changes it.
+    SupplyChoice supply;
+
+    // Set by every command that changes the sheet or the title block; saving
+    // and loading clear it.
+    bool modified = false;
+
+    // Today's date; replaced in tests.
+    std::function<CivilDate()> today = systemToday;
+
+    // ---- start-up
+    // Window creation: program path, command-line arguments (without the
+    // program name), screen size. Returns the window's client size.
+    WindowSize FormCreate(const std::string& programPath, const std::vector<std::string>& args, int screenWidth,
+                          int screenHeight);
+    // First showing of the window.
+    void FormShow();
+
+    // ---- title block commands
+    void Button124Click();  // "TODAY"
+    void Button20Click();   // era conversion "和暦←→西暦変換計算"
+    void Button19Click();   // "設定": show the settings panel
+    void Button26Click();   // "閉じる": hide it
+
+    // Radio buttons: selecting one runs its behaviour when its state changes.
+    void RadioButton1Click();  // 60Hz
+    void RadioButton2Click();  // 50Hz
+    void RadioButton3Click();  // 和暦
+    void RadioButton4Click();  // 西暦
+    void RadioButton5Click();  // page numbers printed
+    void RadioButton6Click();  // not printed
+
+    // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
+    int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }
+};
+
+}  // namespace tolvane

@@ -1,0 +1,26 @@
+// Files on disk are in the Windows Japanese code page (CP932, Shift_JIS)
+// without a byte-order mark; in memory every text is UTF-8.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+namespace tolvane {
+
+// UTF-8 -> CP932. A character the code page cannot hold (for example the
+// tree marks' "▶") is written as "?".
+std::string encodeCp932(std::string_view utf8);
+
+// CP932 -> UTF-8. Bytes that are no CP932 character become U+FFFD.
+std::string decodeCp932(std::string_view bytes);
+
+// A file's bytes -> UTF-8: UTF-8 or UTF-16 (LE/BE) when the file starts with
+// that byte-order mark, CP932 otherwise.
+std::string decodeFileText(std::string_view bytes);
+
+// Length of a text in CP932 bytes: a full-width character counts 2, a
+// half-width one 1 (the "half-width units" of a load name).
+std::size_t cp932Length(std::string_view utf8);
+
+}  // namespace tolvane

@@ -1,0 +1,46 @@
+#include "text/cp932.h"
+
+#include <gtest/gtest.h>
+
+using namespace tolvane;
+
+TEST(Cp932, WritesTheTriangleOfTreeMarksAsQuestionMark)
+{
+    EXPECT_EQ(encodeCp932("──▶"), encodeCp932("──") + "?");
+    EXPECT_EQ(decodeCp932(encodeCp932("├─▶")), "├─?");
+    EXPECT_EQ(encodeCp932("A▶B"), "A?B");
+}
+
+TEST(Cp932, RoundTripsTheCharactersTheSheetUses)
+{
+    const char* texts[] = {"～", "－", "①", "㎜", "㎡", "ｹｰﾌﾞﾙﾗｯｸ配線", "゜", "ﾟ", "┌─┘│├└││", "　", "電路計算書（幹線用）",
+                           "(様式 電－８－１) ", "l [ｍ]", "cosθ", "Ω", "√3", "〇：許容電流55%以上", "×", "℃", "≧"};
+    for (const char* t : texts) {
+        std::string bytes = encodeCp932(t);
+        EXPECT_EQ(bytes.find('?'), std::string::npos) << t;
+        EXPECT_EQ(decodeCp932(bytes), t) << t;
+    }
+    EXPECT_EQ(encodeCp932("～"), "\x81\x60");  // the wave dash of Windows systems
+    EXPECT_EQ(encodeCp932("ﾟ"), "\xDF");
+}
+
+TEST(Cp932, DecodesByteOrderMarkedFiles)
+{
+    EXPECT_EQ(decodeFileText("\xEF\xBB\xBF" "幹線"), "幹線");
+    EXPECT_EQ(decodeFileText(std::string("\xFF\xFE\x79\x5E\xDA\x7D", 6)), "幹線");
+    EXPECT_EQ(decodeFileText(std::string("\xFE\xFF\x5E\x79\x7D\xDA", 6)), "幹線");
+    EXPECT_EQ(decodeFileText(encodeCp932("幹線")), "幹線");
+}
+
+TEST(Cp932, BrokenBytesBecomeReplacementCharacters)
+{
+    EXPECT_EQ(decodeCp932("A\x81"), "A\xEF\xBF\xBD");
+    EXPECT_EQ(decodeFileText("\xEF\xBB\xBF" "A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+}
+
+TEST(Cp932, LengthCountsFullWidthAsTwo)
+{
+    EXPECT_EQ(cp932Length("分岐点"), 6u);
+    EXPECT_EQ(cp932Length("L-1"), 3u);
+    EXPECT_EQ(cp932Length("ｹｰﾌﾞﾙ"), 5u);
+}
