@@ -6,6 +6,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -14,6 +15,8 @@
 #include "sheet/sheet.h"
 
 namespace tolvane {
+
+class Host;
 
 inline constexpr const char* kWindowCaption = "Tolvane　Ver2.05";
 inline constexpr int kInitialClientWidth = 1584;
@@ -103,6 +106,10 @@ public:
     // Today's date; replaced in tests.
     std::function<CivilDate()> today = systemToday;
 
+    // Message boxes, questions and dialogs of the commands; set by the owner
+    // (the Qt window, the command-line tool, a test).
+    Host* host = nullptr;
+
     // ---- start-up
     // Window creation: program path, command-line arguments (without the
     // program name), screen size. Returns the window's client size.
@@ -124,6 +131,15 @@ public:
     void RadioButton4Click();  // 西暦
     void RadioButton5Click();  // page numbers printed
     void RadioButton6Click();  // not printed
+
+    // ---- sheet file and settings file (sheet_file.cpp)
+    // Loads a sheet file into the window (sheet, title block, settings carried
+    // in the file). The file is parsed completely before anything changes;
+    // returns the reason when it cannot be loaded, and then nothing changed.
+    std::optional<std::string> loadSheetFile(const std::string& path);
+    // Writes the sheet and title block to `path` as "保存" does (no dialog).
+    // The previous file survives any failure. Returns the reason of a failure.
+    std::optional<std::string> saveSheetFile(const std::string& path);
 
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }

@@ -1,0 +1,36 @@
+#include "sheet/feeders.h"
+
+#include "text/numbers.h"
+
+namespace tolvane {
+
+void renumberFeeders(Sheet& sheet)
+{
+    int next = 1;
+    int current = 0;
+    for (int r = 0; r < sheet.rowCount(); ++r) {
+        if (hasValue(sheet.cell(col::No, r))) {
+            sheet.setCell(col::No, r, std::to_string(next));
+            current = next;
+            ++next;
+        }
+        if (hasValue(sheet.cell(col::Mark, r))) sheet.setCell(col::FeederNo, r, std::to_string(current));
+    }
+}
+
+FeederRange findFeederRange(const Sheet& sheet, int row)
+{
+    FeederRange range;
+    const std::string number = sheet.cell(col::FeederNo, row);
+    bool found = false;
+    for (int r = 0; r < sheet.rowCount(); ++r) {
+        if (!found && sheet.cell(col::No, r) == number) {
+            range.s1 = r;
+            found = true;
+        }
+        if (sheet.cell(col::FeederNo, r) == number) range.e1 = r;
+    }
+    return range;
+}
+
+}  // namespace tolvane
