@@ -1,0 +1,371 @@
+#include "gui/main_window.h"
+
+#include <QButtonGroup>
+#include <QFrame>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableView>
+#include <QVBoxLayout>
+
+#include "app/tform1.h"
+#include "gui/header_strip.h"
+#include "gui/sheet_model.h"
+
+namespace tolvane::gui {
+
+namespace {
+
+QString u(const char* text) { return QString::fromUtf8(text); }
+QString u(const std::string& text) { return QString::fromStdString(text); }
+
+void setBackground(QWidget* w, const QColor& color)
+{
+    w->setAutoFillBackground(true);
+    QPalette p = w->palette();
+    p.setColor(QPalette::Window, color);
+    w->setPalette(p);
+}
+
+QLabel* label(QWidget* parent, const char* text, const QColor& color = Qt::white)
+{
+    auto* l = new QLabel(u(text), parent);
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, color);
+    l->setPalette(p);
+    return l;
+}
+
+constexpr int kTopBarHeight = 30;
+constexpr int kHeaderHeight = 52;
+
+}  // namespace
+
+MainWindow::MainWindow(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
+{
+    setWindowTitle(u(kWindowCaption));
+    QFont f(u("Tahoma"));
+    f.setPixelSize(11);
+    setFont(f);
+
+    model_ = new SheetModel(form_.StringGrid1, this);
+    sheetView_ = new QTableView(this);
+    sheetView_->setObjectName("StringGrid1");
+    sheetView_->setModel(model_);
+    sheetView_->horizontalHeader()->hide();
+    sheetView_->verticalHeader()->hide();
+    sheetView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+    sheetView_->verticalHeader()->setDefaultSectionSize(24);
+    sheetView_->setSelectionBehavior(QAbstractItemView::SelectRows);
+    sheetView_->setSelectionMode(QAbstractItemView::ContiguousSelection);
+    sheetView_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+    sheetView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    sheetView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    sheetView_->setShowGrid(true);
+    QFont sheetFont(u("ＭＳ 明朝"));
+    sheetFont.setPixelSize(13);
+    sheetView_->setFont(sheetFont);
+    QPalette sp = sheetView_->palette();
+    sp.setColor(QPalette::Base, Qt::white);
+    sp.setColor(QPalette::Text, QColor(0, 0, 128));
+    sheetView_->setPalette(sp);
+
+    headerStrip_ = new HeaderStrip(sheetView_, this);
+    buildTopBar();
+    buildSettingsPanel();
+    buildOperationGuide();
+
+    pointerGuide_ = new QFrame(this);
+    pointerGuide_->setObjectName("Panel5");
+    setBackground(pointerGuide_, Qt::red);
+    pointerGuide_->setGeometry(0, -2000, 1247, 3);
+
+    applyColumnWidths();
+    refreshFromModel();
+}
+
+QPushButton* MainWindow::addButton(QWidget* parent, const char* name, const char* caption)
+{
+    auto* b = new QPushButton(u(caption), parent);
+    b->setObjectName(name);
+    b->setFocusPolicy(Qt::TabFocus);
+    return b;
+}
+
+void MainWindow::buildTopBar()
+{
+    topBar_ = new QFrame(this);
+    topBar_->setObjectName("Panel19");
+    setBackground(topBar_, Qt::black);
+    auto* bar = new QHBoxLayout(topBar_);
+    bar->setContentsMargins(4, 2, 4, 2);
+    bar->setSpacing(4);
+
+    bar->addWidget(addButton(topBar_, "Button1", "開く"));
+    bar->addWidget(addButton(topBar_, "Button2", "保存"));
+    bar->addWidget(addButton(topBar_, "Button24", "印刷"));
+    bar->addWidget(addButton(topBar_, "Button19", "設定"));
+    bar->addWidget(addButton(topBar_, "Button3", "クリッボードコピー"));
+
+    label66_ = label(topBar_, "60Hz", Qt::yellow);
+    label66_->setObjectName("Label66");
+    QFont bold = label66_->font();
+    bold.setBold(true);
+    bold.setPixelSize(14);
+    label66_->setFont(bold);
+    bar->addWidget(label66_);
+
+    bar->addWidget(label(topBar_, "建物名称"));
+    edit1_ = new QLineEdit(topBar_);
+    edit1_->setObjectName("Edit1");
+    edit1_->setFixedWidth(345);
+    bar->addWidget(edit1_);
+    connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& t) {
+        form_.Edit1 = t.toStdString();
+        form_.modified = true;
+    });
+
+    auto* judgePanel = new QFrame(topBar_);
+    setBackground(judgePanel, Qt::red);
+    auto* jl = new QHBoxLayout(judgePanel);
+    jl->setContentsMargins(3, 1, 3, 1);
+    jl->addWidget(addButton(judgePanel, "Button25", "判定の確認"));
+    bar->addWidget(judgePanel);
+
+    bar->addStretch(1);
+
+    auto* date = new QFrame(topBar_);
+    date->setObjectName("Panel4");
+    auto* dl = new QHBoxLayout(date);
+    dl->setContentsMargins(0, 0, 0, 0);
+    dl->setSpacing(2);
+    label56_ = label(date, "平成");
+    label56_->setObjectName("Label56");
+    edit3_ = new QLineEdit(date);
+    edit3_->setObjectName("Edit3");
+    edit3_->setFixedWidth(72);
+    edit25_ = new QLineEdit(date);
+    edit25_->setObjectName("Edit25");
+    edit25_->setFixedWidth(32);
+    edit26_ = new QLineEdit(date);
+    edit26_->setObjectName("Edit26");
+    edit26_->setFixedWidth(28);
+    edit27_ = new QLineEdit(date);
+    edit27_->setObjectName("Edit27");
+    edit27_->setFixedWidth(28);
+    dl->addWidget(label56_);
+    dl->addWidget(edit3_);
+    dl->addWidget(edit25_);
+    dl->addWidget(label(date, "年"));
+    dl->addWidget(edit26_);
+    dl->addWidget(label(date, "月"));
+    dl->addWidget(edit27_);
+    dl->addWidget(label(date, "日"));
+    auto* today = addButton(date, "Button124", "TODAY");
+    dl->addWidget(today);
+    bar->addWidget(date);
+    connect(today, &QPushButton::clicked, this, [this] {
+        form_.Button124Click();
+        refreshFromModel();
+    });
+    auto bindDate = [this](QLineEdit* e, std::string TForm1::*field) {
+        connect(e, &QLineEdit::textEdited, this, [this, field](const QString& t) {
+            form_.*field = t.toStdString();
+            form_.modified = true;
+        });
+    };
+    bindDate(edit25_, &TForm1::Edit25);
+    bindDate(edit26_, &TForm1::Edit26);
+    bindDate(edit27_, &TForm1::Edit27);
+    bindDate(edit3_, &TForm1::Edit3);
+
+    auto* excelPanel = new QFrame(topBar_);
+    setBackground(excelPanel, QColor(0, 128, 0));
+    auto* el = new QHBoxLayout(excelPanel);
+    el->setContentsMargins(3, 1, 3, 1);
+    el->addWidget(addButton(excelPanel, "Button16", "エクセル変換"));
+    bar->addWidget(excelPanel);
+
+    auto* settings = topBar_->findChild<QPushButton*>("Button19");
+    connect(settings, &QPushButton::clicked, this, [this] {
+        form_.Button19Click();
+        refreshFromModel();
+    });
+}
+
+void MainWindow::buildSettingsPanel()
+{
+    settingsPanel_ = new QFrame(this);
+    settingsPanel_->setObjectName("Panel30");
+    setBackground(settingsPanel_, QColor(240, 240, 240));
+    auto* outer = new QVBoxLayout(settingsPanel_);
+    outer->setContentsMargins(40, 30, 40, 30);
+    auto* title = new QLabel(u("設定画面"), settingsPanel_);
+    QFont tf = title->font();
+    tf.setPixelSize(20);
+    tf.setBold(true);
+    title->setFont(tf);
+    outer->addWidget(title);
+
+    auto group = [&](const char* caption) {
+        auto* box = new QGroupBox(u(caption), settingsPanel_);
+        box->setFixedWidth(420);
+        outer->addWidget(box);
+        return box;
+    };
+    auto radio = [&](QWidget* box, int n, const char* caption) {
+        auto* r = new QRadioButton(u(caption), box);
+        r->setObjectName(QString("RadioButton%1").arg(n));
+        radio_[n] = r;
+        return r;
+    };
+
+    auto* freq = group("周波数");
+    auto* fl = new QHBoxLayout(freq);
+    fl->addWidget(radio(freq, 1, "60Hz"));
+    fl->addWidget(radio(freq, 2, "50Hz"));
+
+    auto* era = group("年号表示");
+    auto* erl = new QHBoxLayout(era);
+    erl->addWidget(radio(era, 3, "和暦"));
+    erl->addWidget(radio(era, 4, "西暦"));
+    edit2_ = new QLineEdit(era);
+    edit2_->setObjectName("Edit2");
+    edit2_->setFixedWidth(60);
+    erl->addWidget(edit2_);
+    label67_ = new QLabel(era);
+    label67_->setObjectName("Label67");
+    erl->addWidget(label67_);
+
+    auto* pages = group("ページ番号印刷");
+    auto* pl = new QHBoxLayout(pages);
+    pl->addWidget(radio(pages, 5, "印刷する"));
+    pl->addWidget(radio(pages, 6, "印刷しない"));
+
+    for (int pair = 0; pair < 3; ++pair) {
+        auto* g = new QButtonGroup(settingsPanel_);
+        g->addButton(radio_[pair * 2 + 1]);
+        g->addButton(radio_[pair * 2 + 2]);
+    }
+    void (TForm1::*clicks[7])() = {nullptr,
+                                   &TForm1::RadioButton1Click,
+                                   &TForm1::RadioButton2Click,
+                                   &TForm1::RadioButton3Click,
+                                   &TForm1::RadioButton4Click,
+                                   &TForm1::RadioButton5Click,
+                                   &TForm1::RadioButton6Click};
+    for (int n = 1; n <= 6; ++n) {
+        auto click = clicks[n];
+        connect(radio_[n], &QRadioButton::clicked, this, [this, click] {
+            (form_.*click)();
+            refreshFromModel();
+        });
+    }
+    connect(edit2_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.Edit2 = t.toStdString(); });
+
+    auto* buttons = new QHBoxLayout;
+    auto* save = addButton(settingsPanel_, "Button18", "設定保存");
+    auto* close = addButton(settingsPanel_, "Button26", "閉じる");
+    buttons->addWidget(save);
+    buttons->addWidget(close);
+    buttons->addStretch(1);
+    outer->addLayout(buttons);
+    outer->addStretch(1);
+    connect(close, &QPushButton::clicked, this, [this] {
+        form_.Button26Click();
+        refreshFromModel();
+    });
+    settingsPanel_->hide();
+}
+
+void MainWindow::buildOperationGuide()
+{
+    guidePanel_ = new QFrame(this);
+    guidePanel_->setObjectName("Panel6");
+    setBackground(guidePanel_, QColor(255, 251, 240));
+    guidePanel_->setFrameShape(QFrame::Box);
+    auto* l = new QVBoxLayout(guidePanel_);
+    auto* title = new QLabel(u("操作説明"), guidePanel_);
+    QFont tf = title->font();
+    tf.setBold(true);
+    tf.setPixelSize(14);
+    title->setFont(tf);
+    l->addWidget(title);
+    for (const char* line : {"・入力したい行をダブルクリックすると必要情報の入力画面が表示されます。",
+                             "・画面で右クリックするとポップアップメニューが表示されます。",
+                             "・No.の付いた行では、ポップアップメニューから「コピー」「貼付」の操作が行えます。"})
+        l->addWidget(new QLabel(u(line), guidePanel_));
+    guidePanel_->hide();
+}
+
+void MainWindow::applyColumnWidths()
+{
+    QHeaderView* header = sheetView_->horizontalHeader();
+    header->setMinimumSectionSize(0);
+    header->setSectionResizeMode(QHeaderView::Fixed);
+    WindowLayout layout = layoutForWindow(width(), height());
+    for (int c = 0; c < kSheetColumns; ++c) {
+        int w = c == col::Judgement ? std::max(layout.judgementWidth, 0) : kColumnWidths[c];
+        sheetView_->setColumnHidden(c, w == 0);
+        if (w > 0) sheetView_->setColumnWidth(c, w);
+    }
+}
+
+void MainWindow::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    WindowLayout layout = layoutForWindow(width(), height());
+    topBar_->setGeometry(0, 0, width(), kTopBarHeight);
+    sheetView_->setGeometry(0, kTopBarHeight + kHeaderHeight, layout.sheetWidth, layout.sheetHeight);
+    headerStrip_->setGeometry(0, kTopBarHeight, width(), kHeaderHeight);
+    settingsPanel_->setGeometry(0, 0, width(), height());
+    guidePanel_->setGeometry(width() - 620, kTopBarHeight + kHeaderHeight + 40, 580, 110);
+    pointerGuide_->resize(layout.pointerGuideWidth, 3);
+    applyColumnWidths();
+    headerStrip_->update();
+}
+
+void MainWindow::showEvent(QShowEvent* event)
+{
+    QWidget::showEvent(event);
+    if (shownOnce_) return;
+    shownOnce_ = true;
+    form_.FormShow();
+    refreshFromModel();
+    // The current cell sits on a hidden column, so no visible cell looks selected.
+    sheetView_->selectionModel()->setCurrentIndex(model_->index(0, 30), QItemSelectionModel::NoUpdate);
+    if (auto* check = findChild<QPushButton*>("Button25")) check->setFocus();
+}
+
+void MainWindow::refreshFromModel()
+{
+    label66_->setText(u(form_.Label66));
+    if (edit1_->text() != u(form_.Edit1)) edit1_->setText(u(form_.Edit1));
+    label56_->setText(u(form_.Label56));
+    label56_->setVisible(form_.Label56Visible);
+    edit25_->setVisible(form_.Label56Visible);
+    edit3_->setVisible(form_.Edit3Visible);
+    edit25_->setText(u(form_.Edit25));
+    edit26_->setText(u(form_.Edit26));
+    edit27_->setText(u(form_.Edit27));
+    edit3_->setText(u(form_.Edit3));
+    bool radios[7] = {false,           form_.RadioButton1, form_.RadioButton2, form_.RadioButton3,
+                      form_.RadioButton4, form_.RadioButton5, form_.RadioButton6};
+    for (int n = 1; n <= 6; ++n) radio_[n]->setChecked(radios[n]);
+    radio_[1]->setEnabled(form_.frequencyEnabled);
+    radio_[2]->setEnabled(form_.frequencyEnabled);
+    edit2_->setText(u(form_.Edit2));
+    edit2_->setVisible(form_.Edit2Visible);
+    label67_->setText(u(form_.Label67));
+    label67_->setVisible(form_.Label67Visible);
+    settingsPanel_->setVisible(form_.Panel30Visible);
+    if (form_.Panel30Visible) settingsPanel_->raise();
+    guidePanel_->setVisible(form_.Panel6Visible);
+}
+
+}  // namespace tolvane::gui
