@@ -1,0 +1,59 @@
+// Undo and redo of the commands that change the sheet or the title block.
+// Each command is recorded as the document before it ran; undo swaps the
+// current document with that state.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <functional>
+#include <string>
+
+#include "sheet/sheet.h"
+
+namespace tolvane {
+
+class TForm1;
+
+// What a command can change and the user may want back: the sheet, the
+// title block, the frequency (and its lock) and the feeder counter.
+struct DocumentState {
+    Sheet sheet{0};
+    std::string building, eraLabel, eraYear, month, day, westernYear;
+    bool freq60 = true;
+    bool freq50 = false;
+    bool frequencyEnabled = true;
+    std::int32_t kansenno = 0;
+
+    bool operator==(const DocumentState&) const = default;
+};
+
+DocumentState captureDocument(const TForm1& form);
+void restoreDocument(TForm1& form, const DocumentState& state);
+
+class UndoHistory {
+public:
+    // Keeps at most `depth` steps, and no more cells than `cellBudget` in all.
+    explicit UndoHistory(std::size_t depth = 50, std::size_t cellBudget = 4'000'000);
+
+    // Runs a command on the window; when it changed the document, records the
+    // state before it (dropping the redo steps) and marks the window modified.
+    // An exception of the command is passed on after the change is recorded.
+    void run(TForm1& form, const std::function<void()>& command);
+
+    bool canUndo() const { return !undo_.empty(); }
+    bool canRedo() const { return !redo_.empty(); }
+    void undo(TForm1& form);
+    void redo(TForm1& form);
+    void clear();
+
+private:
+    void trim();
+
+    std::size_t depth_;
+    std::size_t cellBudget_;
+    std::deque<DocumentState> undo_;
+    std::deque<DocumentState> redo_;
+};
+
+}  // namespace tolvane
