@@ -8,6 +8,8 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMouseEvent>
+#include <QScrollBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
@@ -85,8 +87,74 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
     setBackground(pointerGuide_, Qt::red);
     pointerGuide_->setGeometry(0, -2000, 1247, 3);
 
+    // "▲" and "▼" at the right end of the header strip.
+    auto* up = addButton(headerStrip_, "Button11", "▲");
+    auto* down = addButton(headerStrip_, "Button13", "▼");
+    up->setFixedSize(22, 22);
+    down->setFixedSize(22, 22);
+    up->setObjectName("Button11");
+    down->setObjectName("Button13");
+    connect(up, &QPushButton::clicked, this, [this] { scrollSheetTo(0); });
+    connect(down, &QPushButton::clicked, this,
+            [this] { scrollSheetTo(std::max(form_.StringGrid1.rowCount() - 35, 0)); });
+
+    sheetView_->viewport()->installEventFilter(this);
+    sheetView_->viewport()->setMouseTracking(true);
+
     applyColumnWidths();
     refreshFromModel();
+}
+
+void MainWindow::scrollSheetTo(int row)
+{
+    sheetView_->verticalScrollBar()->setValue(row);
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched != sheetView_->viewport()) return QWidget::eventFilter(watched, event);
+    auto cellAt = [this](QMouseEvent* e) {
+        QPoint p = e->position().toPoint();
+        return std::pair{sheetView_->columnAt(p.x()), sheetView_->rowAt(p.y())};
+    };
+    switch (event->type()) {
+    case QEvent::MouseButtonPress: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        if (e->button() == Qt::LeftButton) {
+            if (form_.Panel6Visible) {
+                form_.Panel6Visible = false;
+                guidePanel_->hide();
+            }
+            auto [c, r] = cellAt(e);
+            form_.nx1 = static_cast<std::int16_t>(c);
+            form_.ny1 = static_cast<std::int16_t>(r);
+        }
+        break;
+    }
+    case QEvent::MouseMove: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        int y = static_cast<int>(e->position().y());
+        // The red bar runs under the pointer's row as a reading guide.
+        if (y > 7)
+            pointerGuide_->move(pointerGuide_->x(), y + sheetView_->y() + 18);
+        else
+            pointerGuide_->move(pointerGuide_->x(), -2000);
+        pointerGuide_->raise();
+        break;
+    }
+    case QEvent::MouseButtonRelease: {
+        auto* e = static_cast<QMouseEvent*>(event);
+        auto [c, r] = cellAt(e);
+        if (r >= 0 && r < form_.StringGrid1.rowCount()) {
+            form_.ux1 = static_cast<std::int16_t>(c);
+            form_.uy1 = static_cast<std::int16_t>(r);
+        }
+        break;
+    }
+    default:
+        break;
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 QPushButton* MainWindow::addButton(QWidget* parent, const char* name, const char* caption)
@@ -323,6 +391,8 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     topBar_->setGeometry(0, 0, width(), kTopBarHeight);
     sheetView_->setGeometry(0, kTopBarHeight + kHeaderHeight, layout.sheetWidth, layout.sheetHeight);
     headerStrip_->setGeometry(0, kTopBarHeight, width(), kHeaderHeight);
+    if (auto* up = headerStrip_->findChild<QPushButton*>("Button11")) up->move(layout.sheetWidth - 48, 26);
+    if (auto* down = headerStrip_->findChild<QPushButton*>("Button13")) down->move(layout.sheetWidth - 24, 26);
     settingsPanel_->setGeometry(0, 0, width(), height());
     guidePanel_->setGeometry(width() - 620, kTopBarHeight + kHeaderHeight + 40, 580, 110);
     pointerGuide_->resize(layout.pointerGuideWidth, 3);

@@ -35,6 +35,7 @@ public:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
 
 private:
@@ -42,6 +43,8 @@ private:
     void buildSettingsPanel();
     void buildOperationGuide();
     void applyColumnWidths();
+    // Scrolls so that `row` is the top visible row of the sheet.
+    void scrollSheetTo(int row);
     QPushButton* addButton(QWidget* parent, const char* name, const char* caption);
 
     TForm1& form_;
