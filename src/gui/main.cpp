@@ -6,6 +6,7 @@
 
 #include "app/tform1.h"
 #include "gui/main_window.h"
+#include "gui/screenshot_tour.h"
 
 int main(int argc, char** argv)
 {
@@ -15,6 +16,11 @@ int main(int argc, char** argv)
 
     tolvane::TForm1 form;
     QStringList arguments = app.arguments();
+    QString screenshotDir;
+    if (arguments.size() > 2 && arguments[1] == "--screenshots") {
+        screenshotDir = arguments[2];
+        arguments.remove(1, 2);
+    }
     std::vector<std::string> args;
     for (int i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
     QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1600, 900);
@@ -24,5 +30,9 @@ int main(int argc, char** argv)
     tolvane::gui::MainWindow window(form);
     window.resize(size.width, size.height);
     window.show();
+    if (!screenshotDir.isEmpty()) {
+        tolvane::gui::runScreenshotTour(window, screenshotDir);
+        return 0;
+    }
     return app.exec();
 }

@@ -1,0 +1,47 @@
+#include "gui/screenshot_tour.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QPixmap>
+#include <QScrollBar>
+#include <QTableView>
+#include <QTest>
+
+#include "app/tform1.h"
+#include "gui/main_window.h"
+
+namespace tolvane::gui {
+
+namespace {
+void settle() { QTest::qWait(150); }
+}  // namespace
+
+void runScreenshotTour(MainWindow& window, const QString& directory)
+{
+    QDir().mkpath(directory);
+    auto save = [&](QWidget* widget, const char* name) {
+        settle();
+        widget->grab().save(QDir(directory).filePath(QString::fromUtf8(name) + ".png"));
+    };
+    TForm1& form = window.form();
+
+    save(&window, "main_window");
+
+    // Scrolled so that the page line above row 18 is in view.
+    window.sheetView()->verticalScrollBar()->setValue(10);
+    save(&window, "main_window_page_line");
+    window.sheetView()->verticalScrollBar()->setValue(0);
+
+    form.Panel6Visible = true;
+    window.refreshFromModel();
+    save(&window, "operation_guide");
+    form.Panel6Visible = false;
+
+    form.Button19Click();
+    window.refreshFromModel();
+    save(&window, "settings_panel");
+    form.Button26Click();
+    window.refreshFromModel();
+}
+
+}  // namespace tolvane::gui
