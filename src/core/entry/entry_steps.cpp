@@ -1,0 +1,123 @@
+#include "entry/entry_steps.h"
+
+#include "app/host.h"
+#include "calc/breaker.h"
+#include "calc/electrical_system.h"
+#include "text/numbers.h"
+
+namespace tolvane {
+
+std::vector<std::string> numberItems(int from, int to)
+{
+    std::vector<std::string> items;
+    for (int i = from; i <= to; ++i) items.push_back(std::to_string(i));
+    return items;
+}
+
+std::vector<std::string> ratingItems() { return {kRatingList.begin(), kRatingList.end()}; }
+
+std::vector<std::string> textItems(std::initializer_list<std::string_view> items)
+{
+    return {items.begin(), items.end()};
+}
+
+MethodLayout methodLayoutOf(std::string_view method)
+{
+    MethodLayout layout;
+    if (method == "地中保護管配線") {
+        layout.depthVisible = true;
+        layout.cableButtonLower = true;
+    } else if (method == "気中暗渠配線" || method == "保護管配線" || method == "ｹｰﾌﾞﾙﾗｯｸ配線(気中)" ||
+               method == "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)") {
+        layout.opensCableWindow = true;
+    }
+    if (method == "ｹｰﾌﾞﾙﾗｯｸ配線(気中)")
+        layout.note = "※ 気中暗渠配線";
+    else if (method == "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)")
+        layout.note = "※[ 保護管配線 ]";
+    return layout;
+}
+
+void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
+{
+    if (f.r == kNoR || f.x == kNoX) return;
+    if (!hasValue(f.powerFactor)) {
+        if (host) host->inform(msg::EnterPowerFactor);
+        focus = f.powerFactorControl;
+        return;
+    }
+    double cosTheta = parseDecimal(f.powerFactor);
+    // Outside 0..1 there is no sin θ; the impedance would be not-a-number.
+    if (!(cosTheta >= 0 && cosTheta <= 1)) {
+        if (host) host->inform(msg::PowerFactorRange);
+        focus = f.powerFactorControl;
+        return;
+    }
+    double z = CableImpedance(parseDecimal(f.r), parseDecimal(f.x), cosTheta);
+    f.impedance = formatFixed(z, 3);
+}
+
+bool dropStep(Host* host, std::string& focus, const DropFields& f)
+{
+    if (!hasValue(f.current)) {
+        if (host) host->inform(f.missingCurrentMessage);
+        focus = f.currentControl;
+        return false;
+    }
+    if (!hasValue(f.length)) {
+        if (host) host->inform(f.missingLengthMessage);
+        focus = f.lengthControl;
+        return false;
+    }
+    if (f.impedance == kNoZ) return true;
+    double e = VoltageDrop(SystemCoefficient(f.system), parseDecimal(f.current), parseDecimal(f.length),
+                           parseGrouped(f.impedance));
+    f.drop = formatFixed(e, 2);
+    return true;
+}
+
+void allowableDropStep(const SupplyChoice& supply, double length, std::string& percent,
+                       const std::string& referenceVoltage, std::string& allowableDrop)
+{
+    SupplyChoice choice{supply.kind, percent};
+    AllowableFraction fraction = AllowableDropPercent(choice, length);
+    percent = fraction.percentText;
+    allowableDrop = formatShortest(AllowableDrop(parseDecimal(referenceVoltage), fraction.fraction));
+}
+
+DropVerdict judgeDrop(std::string_view drop, std::string_view allowableDrop)
+{
+    if (!hasValue(drop)) return DropVerdict::DropMissing;
+    if (!hasValue(allowableDrop)) return DropVerdict::AllowableMissing;
+    double e = parseGrouped(drop);
+    double allowed = parseGrouped(allowableDrop);
+    if (!DropPasses(e, allowed)) return DropVerdict::TooLarge;
+    if (allowed > 0 && e >= 0.95 * allowed) return DropVerdict::Close;
+    return DropVerdict::Passes;
+}
+
+bool tellDropVerdict(Host* host, DropVerdict verdict)
+{
+    auto tell = [host](std::string_view text) {
+        if (host) host->inform(text);
+    };
+    switch (verdict) {
+    case DropVerdict::Passes:
+        return true;
+    case DropVerdict::Close:
+        tell(msg::DropClose);
+        return true;
+    case DropVerdict::TooLarge:
+        tell(msg::DropTooLarge);
+        return false;
+    case DropVerdict::DropMissing:
+        tell(msg::DropMissing);
+        return false;
+    case DropVerdict::AllowableMissing:
+        tell(msg::AllowableDropMissing);
+        return false;
+    }
+    return false;
+}
+
+}  // namespace tolvane

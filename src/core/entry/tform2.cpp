@@ -1,0 +1,410 @@
+#include "entry/tform2.h"
+
+#include "app/host.h"
+#include "app/tform1.h"
+#include "cables/tdensen.h"
+#include "calc/breaker.h"
+#include "calc/checks.h"
+#include "calc/electrical_system.h"
+#include "entry/cable_call.h"
+#include "entry/entry_steps.h"
+#include "entry/tform3.h"
+#include "entry/tform5.h"
+#include "text/numbers.h"
+
+namespace tolvane {
+
+TForm2::TForm2(TForm1& form1, Tdensen& densen, TForm3& keypad, TForm5& calculator)
+    : form1_(form1), densen_(densen), keypad_(keypad), calculator_(calculator)
+{
+    ComboBox13Items = textItems({"電灯・コンセント", "電動機(ｺﾝﾃﾞﾝｻ有)", "電動機(ｺﾝﾃﾞﾝｻ無)"});
+    ComboBox14Items = textItems({"ｹｰﾌﾞﾙﾗｯｸ配線(気中)", "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)", "気中暗渠配線", "保護管配線", "地中保護管配線"});
+    ComboBox16Items = textItems({"H=300", "H=600", "H=1200"});
+    SystemItems = {std::begin(kSystemList), std::end(kSystemList)};
+    VoltageItems = {std::begin(kVoltageList), std::end(kVoltageList)};
+    RatingItems = ratingItems();
+    LengthItems = numberItems(1, 1000);
+    SegmentLengthItems = numberItems(1, 100);
+    DwellingItems = numberItems(1, 50);
+}
+
+void TForm2::FormShow()
+{
+    modalResult = ModalResult::None;
+    Label40.clear();
+    // A cable chosen in an earlier, cancelled editing must not be applied here.
+    Label56 = kNoR;
+    Label57 = kNoX;
+
+    // The main device box follows the edited row's main device rating.
+    if (hasValue(form1_.StringGrid1.cell(8, form1_.uy1))) {
+        ComboBox11Visible = true;
+        MainDevicePictureVisible = false;
+        Button3 = MainDeviceOff;
+    } else {
+        ComboBox11.clear();
+        ComboBox11Visible = false;
+        MainDevicePictureVisible = true;
+        Button3 = MainDeviceOn;
+    }
+
+    // The system decides the voltage shown, whatever the row held.
+    const std::string& system = mode() == 1 ? ComboBox2 : ComboBox7;
+    if (auto v = DefaultVoltage(system)) {
+        (mode() == 1 ? ComboBox3 : ComboBox8) = v->voltage;
+        Edit6 = v->referenceVoltage;
+    }
+    resetFamilyPrompt(densen_);
+
+    try {
+        Button14Click();
+    } catch (const ConversionError& e) {
+        if (host) host->reportError(e.what());
+    }
+
+    if (form1_.ux1 == 1)
+        ActiveControl = "Edit2";
+    else if (form1_.ux1 == 7)
+        ActiveControl = "Edit7";
+    methodLayout();
+}
+
+void TForm2::Button6Click()
+{
+    SingleAreaVisible = true;
+    DwellingAreaVisible = false;
+    Button14Click();
+}
+
+void TForm2::Button1Click()
+{
+    Edit3Enabled = false;
+    SingleAreaVisible = false;
+    DwellingAreaVisible = true;
+    Button14Click();
+}
+
+void TForm2::ComboBox2Change()
+{
+    if (auto v = DefaultVoltage(ComboBox2)) {
+        ComboBox3 = v->voltage;
+        Edit6 = v->referenceVoltage;
+    }
+    Button14Click();
+    ActiveControl = "Button6";
+}
+
+void TForm2::ComboBox7Change()
+{
+    if (auto v = DefaultVoltage(ComboBox7)) {
+        ComboBox8 = v->voltage;
+        Edit6 = v->referenceVoltage;
+    }
+    Button14Click();
+}
+
+void TForm2::ComboBox3Change()
+{
+    Edit6 = ReferenceVoltageOf(ComboBox3);
+    ActiveControl = "Button6";
+    Button14Click();
+}
+
+void TForm2::ComboBox8Change()
+{
+    Edit6 = ReferenceVoltageOf(ComboBox8);
+    ActiveControl = "Button6";
+}
+
+void TForm2::ComboBox13Change()
+{
+    if (auto pf = LoadKindPowerFactor(ComboBox13)) Edit4 = *pf;
+    Button9Click();
+    Button10Click();
+}
+
+void TForm2::ComboBox5Change()
+{
+    Button14Click();
+    Button10Click();
+    Button14Click();
+}
+
+void TForm2::ComboBox10Change()
+{
+    Button10Click();
+    Button14Click();
+}
+
+void TForm2::keypadInto(std::string& target)
+{
+    keypad_.FormShow();
+    if (host) host->showKeypad(keypad_);
+    target = keypad_.Edit1;
+}
+
+void TForm2::Button15Click()
+{
+    keypadInto(ComboBox5);
+    Button10Click();
+    Button14Click();
+}
+
+void TForm2::Button16Click()
+{
+    keypadInto(ComboBox10);
+    Button10Click();
+    Button14Click();
+}
+
+void TForm2::Button17Click()
+{
+    keypadInto(ComboBox6);
+    Button10Click();
+    Button14Click();
+}
+
+void TForm2::Edit5MouseDown()
+{
+    keypadInto(Edit5);
+    Button10Click();
+}
+
+void TForm2::Edit3MouseDown()
+{
+    keypadInto(Edit3);
+    Button10Click();
+}
+
+void TForm2::ComboBox11Change()
+{
+    Edit5 = ComboBox11;
+    Button13Click();
+    Button10Click();
+}
+
+void TForm2::Button2Click()
+{
+    calculator_.FormShow();
+    if (host) host->showCalculator(calculator_);
+    // No current calculated yet: nothing to take over.
+    if (!hasValue(calculator_.Label1)) return;
+    std::string whole = formatWhole(parseDecimal(calculator_.Label1));
+    ComboBox11 = SelectBreakerRating(parseDecimal(whole));
+    Label40 = "計算電流値:" + whole + " A";
+    Edit5 = whole;
+    Button13Click();
+    Button10Click();
+}
+
+void TForm2::Button3Click()
+{
+    if (Button3 == MainDeviceOff) {
+        ComboBox11.clear();
+        ComboBox11Visible = false;
+        MainDevicePictureVisible = true;
+        Button3 = MainDeviceOn;
+    } else {
+        ComboBox11 = ComboBox4;
+        ComboBox11Visible = true;
+        MainDevicePictureVisible = false;
+        Button3 = MainDeviceOff;
+    }
+}
+
+void TForm2::RadioButton3Click()
+{
+    RadioButton3 = true;
+    RadioButton4 = false;
+    ComboBox17Visible = false;
+    form1_.keitou = 1;
+    Button7Click();
+}
+
+void TForm2::RadioButton4Click()
+{
+    RadioButton3 = false;
+    RadioButton4 = true;
+    ComboBox17Visible = true;
+    form1_.keitou = 2;
+    Button7Click();
+}
+
+void TForm2::ComboBox1Change() { Button7Click(); }
+void TForm2::ComboBox17Change() { Button7Click(); }
+void TForm2::ComboBox15Change() { Button7Click(); }
+
+void TForm2::RadioButton1Click()
+{
+    RadioButton1 = true;
+    RadioButton2 = RadioButton5 = false;
+    Button14Click();
+}
+
+void TForm2::RadioButton2Click()
+{
+    RadioButton2 = true;
+    RadioButton1 = RadioButton5 = false;
+    Button14Click();
+}
+
+void TForm2::RadioButton5Click()
+{
+    RadioButton5 = true;
+    RadioButton1 = RadioButton2 = false;
+    Button14Click();
+}
+
+void TForm2::methodLayout()
+{
+    MethodLayout layout = methodLayoutOf(ComboBox14);
+    ComboBox16Visible = layout.depthVisible;
+    Button11Lower = layout.cableButtonLower;
+    Label58 = layout.note;
+    ActiveControl = "Button11";
+}
+
+void TForm2::ComboBox14Change()
+{
+    methodLayout();
+    if (methodLayoutOf(ComboBox14).opensCableWindow) Button11Click();
+}
+
+void TForm2::ComboBox16Change() { Button11Click(); }
+
+void TForm2::Button11Click()
+{
+    densen_.cableChosen = false;
+    Button8Click();
+    if (densen_.cableChosen) {
+        Button9Click();
+        Button10Click();
+        Button12Click();
+    }
+    densen_.cableChosen = false;
+}
+
+void TForm2::Button8Click()
+{
+    int top = Top;
+    Top = -3000;
+    CableCaller caller{1, ComboBox14, ComboBox16, ComboBox2, form1_.frequency()};
+    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, caller);
+    Top = top;
+    if (handBack) {
+        Edit8 = handBack->cable;
+        Edit9 = handBack->allowable;
+        Label56 = handBack->r;
+        Label57 = handBack->x;
+        Label43 = handBack->size;
+    }
+}
+
+void TForm2::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10}); }
+
+bool TForm2::runDrop()
+{
+    if (mode() == 1)
+        return dropStep(host, ActiveControl,
+                        {ComboBox2, Edit5, "Edit5", msg::EnterDesignCurrent, ComboBox5, "ComboBox5",
+                         msg::EnterFeederLength, Edit10, Label60});
+    return dropStep(host, ActiveControl,
+                    {ComboBox7, Edit3, "Edit3", msg::EnterDesignCurrent, ComboBox10, "ComboBox10",
+                     msg::EnterFeederLength, Edit10, Label60});
+}
+
+void TForm2::Button10Click() { runDrop(); }
+
+void TForm2::Button12Click()
+{
+    const std::string& current = mode() == 1 ? Edit5 : Edit3;
+    if (auto warning = CheckCableCurrent(Edit9, current, Edit8)) {
+        if (host) host->inform(*warning);
+        Button11Click();
+    }
+}
+
+void TForm2::Button13Click()
+{
+    // Without a design current there is nothing to choose from.
+    if (!hasValue(Edit5)) return;
+    ComboBox4 = SelectBreakerRating(parseDecimal(Edit5));
+}
+
+void TForm2::Button14Click()
+{
+    const std::string& length = mode() == 1 ? ComboBox5 : ComboBox10;
+    // The band length is read with its decimals, as the branch form reads it.
+    double l = hasValue(length) ? parseDecimal(length) : 1;
+    SupplyKind kind = RadioButton5 ? SupplyKind::GivenPercent
+                      : RadioButton2 ? SupplyKind::Utility
+                                     : SupplyKind::Transformer;
+    allowableDropStep({kind, Edit11}, l, Edit11, Edit6, Label70);
+}
+
+void TForm2::Button7Click()
+{
+    double dwellings = parseDecimal(ComboBox1);
+    if (RadioButton4) dwellings += parseDecimal(ComboBox17);
+    DwellingCurrent d = DwellingFeederCurrent(dwellings, parseDecimal(ComboBox15));
+    ComboBox9 = d.breaker;
+    Edit3 = d.shown;
+}
+
+void TForm2::Button4Click()
+{
+    if (Edit10 == kNoZ) {
+        if (host) host->inform(msg::ChooseCable);
+        return;
+    }
+    int recorded = mode();
+    std::string& current = recorded == 1 ? Edit5 : Edit3;
+    if (!hasValue(current)) {
+        if (host) host->inform(msg::EnterDesignLoadCurrent);
+        ActiveControl = recorded == 1 ? "Edit5" : "Edit3";
+        return;
+    }
+    Button9Click();
+    // A missing length is told by the drop step; recording waits for it.
+    if (!runDrop()) return;
+    Button12Click();
+    Button14Click();
+    Label56 = kNoR;
+    Label57 = kNoX;
+    if (!tellDropVerdict(host, judgeDrop(Label60, Label70))) return;
+    const std::string& rating = recorded == 1 ? ComboBox4 : ComboBox9;
+    if (auto question = CheckBreakerAgainstCable(Edit9, rating)) {
+        if (host && host->ask(*question)) {
+            ActiveControl = "Button4";
+            return;
+        }
+    }
+    form1_.patan = static_cast<std::int16_t>(recorded);
+    // Once a feeder is recorded its cables are of one frequency.
+    form1_.frequencyEnabled = false;
+    modalResult = ModalResult::Ok;
+}
+
+void TForm2::Button5Click() { modalResult = ModalResult::Cancel; }
+
+void TForm2::FormClose() { modalResult = ModalResult::Cancel; }
+
+bool TForm2::DblClick(std::string_view control)
+{
+    std::string* field = control == "Edit2"        ? &Edit2
+                         : control == "Edit4"      ? &Edit4
+                         : control == "Edit8"      ? &Edit8
+                         : control == "Edit9"      ? &Edit9
+                         : control == "Edit10"     ? &Edit9  // clears the allowable current, not Z
+                         : control == "Edit12"     ? &Edit12
+                         : control == "ComboBox4"  ? &ComboBox4
+                         : control == "ComboBox9"  ? &ComboBox9
+                         : control == "ComboBox11" ? &ComboBox11
+                         : control == "ComboBox12" ? &ComboBox12
+                                                   : nullptr;
+    if (!field) return false;
+    field->clear();
+    return true;
+}
+
+}  // namespace tolvane
