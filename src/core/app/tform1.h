@@ -8,10 +8,14 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "app/era.h"
 #include "calc/voltage_drop.h"
+#include "output/print_page.h"
+#include "output/workbook_writer.h"
+#include "sheet/popup_menu.h"
 #include "sheet/sheet.h"
 
 namespace tolvane {
@@ -123,6 +127,9 @@ public:
     void Button20Click();   // era conversion "和暦←→西暦変換計算"
     void Button19Click();   // "設定": show the settings panel
     void Button26Click();   // "閉じる": hide it
+    // "設定保存" of the settings panel: writes set.ini, hides the panel and
+    // recalculates the current feeder range.
+    void Button18Click();
 
     // Radio buttons: selecting one runs its behaviour when its state changes.
     void RadioButton1Click();  // 60Hz
@@ -132,14 +139,72 @@ public:
     void RadioButton5Click();  // page numbers printed
     void RadioButton6Click();  // not printed
 
-    // ---- sheet file and settings file (sheet_file.cpp)
+    // ---- sheet file and settings file (tform1_files.cpp)
     // Loads a sheet file into the window (sheet, title block, settings carried
     // in the file). The file is parsed completely before anything changes;
     // returns the reason when it cannot be loaded, and then nothing changed.
     std::optional<std::string> loadSheetFile(const std::string& path);
+    // The same from the file's bytes.
+    std::optional<std::string> loadSheetData(std::string_view bytes);
     // Writes the sheet and title block to `path` as "保存" does (no dialog).
     // The previous file survives any failure. Returns the reason of a failure.
     std::optional<std::string> saveSheetFile(const std::string& path);
+    // Applies the bytes of a "set.ini"; returns the reason when it is short.
+    std::optional<std::string> loadSettingsData(std::string_view bytes);
+
+    void Button1Click();   // "開く": confirm unsaved work, choose a file, load it
+    void Button2Click();   // "保存": choose a file name, save
+    void Button8Click();   // "読込": load the file named by FileName
+    void Button21Click();  // "設定保存": write set.ini in the program's folder
+    void Button22Click();  // "設定読込": read set.ini when it exists
+
+    // ---- row editing and clipboard text (tform1_editing.cpp)
+    PopupMenu PopupMenu1;
+    // Text the last clipboard command produced; the GUI puts it on the clipboard.
+    std::string clipboardText;
+
+    void Button4Click();  // "幹線番号の書き換え": renumber the feeders
+    void Button5Click();  // "幹線の範囲(ROW)を検索": feeder range of ny1 into s1, e1
+    void Button9Click();  // "行の追加": insert empty rows at the selection
+    void N2Click() { Button9Click(); }
+    void N1Click();       // delete the feeder or the selected rows (by the menu's mode)
+    void N7Click();       // "コピー": the feeder of ny1 into the copy buffer
+    void N8Click();       // "貼付": the copy buffer as new rows at uy1
+    void N11Click();      // "全削除"
+    void N3Click();       // "クリップボードへコピー(個別)"
+    void N9Click();       // "クリップボードへコピー(全部)"
+    void Button3Click() { N9Click(); }  // "クリッボードコピー"
+    // A mouse release on the sheet over row uy1 (already stored): updates the
+    // popup menu and the selection; true when the menu is to be opened.
+    bool StringGrid1PopupRelease(bool rightButton);
+
+    // ---- sheet calculations (tform1_calc.cpp), on the feeder range s1..e1
+    // Each throws ConversionError at a cell that is not a number; what it
+    // wrote before stays. The totals use `supply` for the allowable drops.
+    void Button17Click();  // "設計電流の再計算"
+    void Button10Click();  // "単独の電圧降下計算"
+    void Button6Click();   // "こう長と電流値の足し算、電圧降下計算と判断"
+    void Button7Click();   // "許容電流５５％と３５％のチェック"
+    // "判定の確認": applies the drawing checks to every row, then shows every
+    // report through host->warn, or "判定は良好です。" through host->inform.
+    // The reports with their rows come from reviewJudgements (sheet/review.h).
+    void Button25Click();
+
+    // ---- document output (tform1_output.cpp)
+    // Page record "エクセル変換ページ数の記録": line numbers in column 25, page
+    // counts of the feeders in column 30, maxrowsu and pagesu. A row count that
+    // is no whole number throws ConversionError.
+    void Button14Click();
+    // "印刷" after the print dialog: runs the page record and lays out the
+    // document as pages of drawing primitives. When a cell stops the print the
+    // result holds the pages so far and the failure (printFailureText).
+    PrintDocument printDocument();
+    // "エクセル変換": writes the document as a workbook to `path`, one feeder
+    // per worksheet or 18 lines per worksheet. Returns the reason of a failure.
+    std::optional<std::string> exportWorkbook(const std::string& path, WorkbookMode mode,
+                                              const ExportProgress& progress = {});
+    // Building name + "_電路計算書.xlsx" beside the sheet file.
+    std::string proposedWorkbookPath() const;
 
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }

@@ -1,0 +1,34 @@
+// `resave IN.ksk OUT.ksk`: loads a sheet file and saves it again as "保存"
+// does, without the file dialog.
+#include <iostream>
+
+#include "app/tform1.h"
+#include "cli/command.h"
+
+namespace tolvane::cli {
+namespace {
+
+int runResave(const std::vector<std::string>& args)
+{
+    if (args.size() != 2) {
+        std::cerr << "usage: tolvane-cli resave IN.ksk OUT.ksk\n";
+        return kExitBadInput;
+    }
+    TForm1 form;
+    form.FormCreate("", {}, 1600, 900);
+    form.FormShow();
+    if (auto reason = form.loadSheetFile(args[0])) {
+        std::cerr << "ファイルを読み込めませんでした: " << *reason << "\n";
+        return kExitBadInput;
+    }
+    if (auto reason = form.saveSheetFile(args[1])) {
+        std::cerr << *reason << "\n";
+        return kExitReported;
+    }
+    return kExitOk;
+}
+
+const CommandRegistration registration("resave", "resave IN.ksk OUT.ksk", runResave);
+
+}  // namespace
+}  // namespace tolvane::cli

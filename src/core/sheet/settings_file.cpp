@@ -1,0 +1,25 @@
+#include "sheet/settings_file.h"
+
+#include <algorithm>
+
+#include "sheet/text_lines.h"
+
+namespace tolvane {
+
+std::string writeSettingsFile(const SettingsFile& settings)
+{
+    return writeTextLines({settings.frequency, settings.eraName, settings.eraDisplay, settings.pageNumbers});
+}
+
+std::optional<std::string> readSettingsFile(std::string_view bytes, SettingsFile& settings)
+{
+    const auto lines = readTextLines(bytes);
+    std::string* fields[] = {&settings.frequency, &settings.eraName, &settings.eraDisplay, &settings.pageNumbers};
+    settings.linesRead = static_cast<int>(std::min<std::size_t>(lines.size(), 4));
+    for (int i = 0; i < settings.linesRead; ++i) *fields[i] = lines[static_cast<std::size_t>(i)];
+    if (lines.size() < 4)
+        return std::string(kSettingsFileName) + " の行が足りません（4行必要なところ" + std::to_string(lines.size()) + "行）";
+    return std::nullopt;
+}
+
+}  // namespace tolvane

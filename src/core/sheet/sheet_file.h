@@ -1,0 +1,62 @@
+// The sheet file "*.ksk": the sheet's rows as comma text, then the title
+// block. Window settings travel in hidden cells of rows 0 to 2 (the settings
+// carrier cells) while the file is written and read.
+//
+//   line 1        RowCount (last used row + 20)
+//   line 2        n, the last used row
+//   lines 3..n+3  rows 0..n as comma text
+//   then          frequency ("60", "50" or "0"), year, month, day,
+//                 building name, era label
+#pragma once
+
+#include <optional>
+#include <string>
+#include <string_view>
+
+#include "sheet/sheet.h"
+
+namespace tolvane {
+
+// The six title lines after the rows.
+struct SheetFileTitle {
+    std::string frequency;  // "60", "50", "0"
+    std::string year;       // year within the era, "元" for 1
+    std::string month;
+    std::string day;
+    std::string building;
+    std::string eraLabel;
+};
+
+// The settings carried in the hidden cells (30,0) and (34,0..2).
+struct SheetFileCarriers {
+    std::string eraLabel;         // (30,0)
+    std::string eraDisplay;       // (34,0): "3" 和暦, "4" 西暦
+    std::string pageNumbers;      // (34,1): "5" printed, "6" not
+    std::string settingsEraName;  // (34,2)
+};
+
+// Counts beyond this are not a sheet the program could have written.
+inline constexpr int kMaxFileRows = 100000;
+
+// Builds the file's bytes (CP932, CR LF) and adjusts the sheet as saving
+// does: RowCount becomes last used row + 20, the carrier cells are filled
+// for the rows' lines, then (34,0) and (30,0) are cleared again while
+// (34,1) and (34,2) keep their values until the next load.
+std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title);
+
+struct SheetFileContent {
+    // The rows with the carrier cells still in place, blanks turned into
+    // empty cells, tree marks repaired; RowCount at least 108.
+    Sheet sheet;
+    SheetFileTitle title;
+};
+
+// Reads a whole sheet file into `content`. Returns the reason when the file
+// is not a complete sheet file; `content` is then unspecified.
+std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileContent& content);
+
+// Column 5 as stored: "▶" cannot be written in CP932 and comes back as "?".
+// Returns the tree mark a stored form stands for, or the text unchanged.
+std::string repairTreeMark(std::string text);
+
+}  // namespace tolvane

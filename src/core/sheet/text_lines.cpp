@@ -1,0 +1,38 @@
+#include "sheet/text_lines.h"
+
+#include "text/cp932.h"
+
+namespace tolvane {
+
+std::vector<std::string> readTextLines(std::string_view bytes)
+{
+    const std::string text = decodeFileText(bytes);
+    std::vector<std::string> lines;
+    std::size_t start = 0;
+    const std::size_t end = text.size();
+    while (start < end) {
+        std::size_t stop = text.find_first_of("\r\n", start);
+        if (stop == std::string::npos) {
+            lines.emplace_back(text, start, end - start);
+            break;
+        }
+        lines.emplace_back(text, start, stop - start);
+        start = stop + ((text[stop] == '\r' && stop + 1 < end && text[stop + 1] == '\n') ? 2 : 1);
+    }
+    return lines;
+}
+
+std::string writeTextLines(const std::vector<std::string>& lines)
+{
+    std::size_t size = 0;
+    for (const auto& line : lines) size += line.size() + 2;
+    std::string text;
+    text.reserve(size);
+    for (const auto& line : lines) {
+        text += line;
+        text += "\r\n";
+    }
+    return encodeCp932(text);
+}
+
+}  // namespace tolvane

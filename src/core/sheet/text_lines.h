@@ -1,0 +1,20 @@
+// The line lists that the sheet file and the settings file are made of:
+// lines joined with CR LF (the last one ends with CR LF too), stored in the
+// Japanese code page CP932.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tolvane {
+
+// A file's bytes as lines of UTF-8 text. A byte-order mark selects UTF-8 or
+// UTF-16, anything else is read as CP932. Lines may end in CR LF, LF or CR;
+// a line end after the last line does not start another line.
+std::vector<std::string> readTextLines(std::string_view bytes);
+
+// Lines as the bytes of a file: CP932, each line ended by CR LF.
+std::string writeTextLines(const std::vector<std::string>& lines);
+
+}  // namespace tolvane
