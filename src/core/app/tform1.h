@@ -13,8 +13,6 @@
 
 #include "app/era.h"
 #include "calc/voltage_drop.h"
-#include "output/print_page.h"
-#include "output/workbook_writer.h"
 #include "sheet/popup_menu.h"
 #include "sheet/sheet.h"
 
@@ -127,9 +125,6 @@ public:
     void Button20Click();   // era conversion "和暦←→西暦変換計算"
     void Button19Click();   // "設定": show the settings panel
     void Button26Click();   // "閉じる": hide it
-    // "設定保存" of the settings panel: writes set.ini, hides the panel and
-    // recalculates the current feeder range.
-    void Button18Click();
 
     // Radio buttons: selecting one runs its behaviour when its state changes.
     void RadioButton1Click();  // 60Hz
@@ -178,33 +173,6 @@ public:
     // popup menu and the selection; true when the menu is to be opened.
     bool StringGrid1PopupRelease(bool rightButton);
 
-    // ---- sheet calculations (tform1_calc.cpp), on the feeder range s1..e1
-    // Each throws ConversionError at a cell that is not a number; what it
-    // wrote before stays. The totals use `supply` for the allowable drops.
-    void Button17Click();  // "設計電流の再計算"
-    void Button10Click();  // "単独の電圧降下計算"
-    void Button6Click();   // "こう長と電流値の足し算、電圧降下計算と判断"
-    void Button7Click();   // "許容電流５５％と３５％のチェック"
-    // "判定の確認": applies the drawing checks to every row, then shows every
-    // report through host->warn, or "判定は良好です。" through host->inform.
-    // The reports with their rows come from reviewJudgements (sheet/review.h).
-    void Button25Click();
-
-    // ---- document output (tform1_output.cpp)
-    // Page record "エクセル変換ページ数の記録": line numbers in column 25, page
-    // counts of the feeders in column 30, maxrowsu and pagesu. A row count that
-    // is no whole number throws ConversionError.
-    void Button14Click();
-    // "印刷" after the print dialog: runs the page record and lays out the
-    // document as pages of drawing primitives. When a cell stops the print the
-    // result holds the pages so far and the failure (printFailureText).
-    PrintDocument printDocument();
-    // "エクセル変換": writes the document as a workbook to `path`, one feeder
-    // per worksheet or 18 lines per worksheet. Returns the reason of a failure.
-    std::optional<std::string> exportWorkbook(const std::string& path, WorkbookMode mode,
-                                              const ExportProgress& progress = {});
-    // Building name + "_電路計算書.xlsx" beside the sheet file.
-    std::string proposedWorkbookPath() const;
 
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }
