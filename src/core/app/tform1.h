@@ -174,6 +174,18 @@ public:
     bool StringGrid1PopupRelease(bool rightButton);
 
 
+    // ---- sheet calculations (tform1_calc.cpp), on the feeder range s1..e1
+    // Each throws ConversionError at a cell that is not a number; what it
+    // wrote before stays. The totals use `supply` for the allowable drops.
+    void Button17Click();  // "設計電流の再計算"
+    void Button10Click();  // "単独の電圧降下計算"
+    void Button6Click();   // "こう長と電流値の足し算、電圧降下計算と判断"
+    void Button7Click();   // "許容電流５５％と３５％のチェック"
+    // "判定の確認": applies the drawing checks to every row, then shows every
+    // report through host->warn, or "判定は良好です。" through host->inform.
+    // The reports with their rows come from reviewJudgements (sheet/review.h).
+    void Button25Click();
+
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }
 };

@@ -1,0 +1,253 @@
+#include "sheet/feeder_totals.h"
+
+#include <algorithm>
+#include <cstdint>
+
+#include "calc/breaker.h"
+#include "calc/electrical_system.h"
+#include "sheet/tree_marks.h"
+#include "text/numbers.h"
+
+namespace tolvane {
+
+namespace {
+
+struct Rows {
+    int first;
+    int last;
+};
+
+// The rows of a range that lie on the sheet.
+Rows rowsOf(const Sheet& sheet, FeederRange range)
+{
+    return {std::max(range.s1, 0), std::min(range.e1, sheet.rowCount() - 1)};
+}
+
+bool isAnyBranch(std::string_view m) { return isBranchMark(m); }
+
+// Head, branch point and segment rows: the trunk of a dwelling feeder.
+bool isTrunk(std::string_view m)
+{
+    RowKind k = rowKindOf(m);
+    return k == RowKind::Head || k == RowKind::BranchPoint || k == RowKind::Segment;
+}
+
+// The last row of system 1, directly above the first row of system 2.
+bool endsSystem1(const Sheet& sheet, int row)
+{
+    return sheet.cell(col::SystemNo, row) == "1" && sheet.cell(col::SystemNo, row + 1) == "2";
+}
+
+// A feeder drawn with two branch systems has the mark "┌┌┘".
+bool hasTwoSystems(const Sheet& sheet, Rows rows)
+{
+    for (int r = rows.first; r <= rows.last; ++r)
+        if (sheet.cell(col::Mark, r) == mark::Point2) return true;
+    return false;
+}
+
+// Pass 1: metres from the board to the end of every run, column 19.
+void accumulateLengths(Sheet& sheet, Rows rows)
+{
+    const bool twoSystems = hasTwoSystems(sheet, rows);
+    double head = 0, point = 0, segments1 = 0, branch1 = 0, segments2 = 0, branch2 = 0;
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const std::string& m = sheet.cell(col::Mark, r);
+        const std::string& lengthText = sheet.cell(col::Length, r);
+        const bool known = hasValue(lengthText);
+        auto length = [&] { return parseDecimal(lengthText); };
+        double total;
+        if (m == mark::Head) {
+            if (known) head = length();
+            total = head;
+        } else if (!twoSystems && (m == mark::Point || m == mark::Segment)) {
+            if (known) segments1 += length();
+            total = head + segments1;
+        } else if (!twoSystems && (m == mark::Branch || m == mark::Last)) {
+            if (known) branch1 = length();
+            total = head + segments1 + branch1;
+        } else if (twoSystems && m == mark::Point2) {
+            if (known) point = length();
+            total = head + point;
+        } else if (twoSystems && m == mark::Segment1) {
+            if (known) segments1 += length();
+            total = head + point + segments1;
+        } else if (twoSystems && (m == mark::Branch1 || m == mark::Last1)) {
+            if (known) branch1 = length();
+            total = head + point + segments1 + branch1;
+        } else if (twoSystems && m == mark::Segment) {
+            // System 2 starts at the end of the head run.
+            if (known) segments2 += length();
+            total = head + segments2;
+        } else if (twoSystems && (m == mark::Branch || m == mark::Last)) {
+            if (known) branch2 = length();
+            total = head + segments2 + branch2;
+        } else {
+            continue;
+        }
+        sheet.setCell(col::CumLength, r, formatShortest(total));
+    }
+}
+
+// Pass 2: currents summed towards the board with the demand factors of the
+// dwellings, column 9, and the main device of the head raised to the summed
+// current.
+void sumCurrents(Sheet& sheet, Rows rows)
+{
+    double sum = 0, system1 = 0, system2 = 0;
+    int dwellings = 0, seen = 0, system1Branches = 0, system2Branches = 0;
+    double factor = 1.0, system2Factor = 1.0, system1Factor = 1.0;
+    auto whole = [](double value) { return formatWhole(value); };
+
+    for (int r = rows.last; r >= rows.first; --r) {
+        const std::string& m = sheet.cell(col::Mark, r);
+        if (endsSystem1(sheet, r)) {
+            system2 = sum;
+            sum = 0;
+            dwellings = 0;
+        }
+        if (m == mark::Branch1 || m == mark::Last1) ++system1Branches;
+        if (m == mark::Branch || m == mark::Last) ++system2Branches;
+
+        const bool head = m == mark::Head;
+        if (isAnyBranch(m) || head) {
+            ++dwellings;
+            ++seen;
+            const std::string& current = sheet.cell(col::Current, r);
+            if (hasValue(current)) {
+                if (head) {
+                    system1 = sum;
+                    sum += system2;
+                    dwellings = seen - 1;
+                } else {
+                    sum += parseDecimal(current);
+                }
+                factor = DemandFactor(dwellings);
+                system2Factor = DemandFactor(system2Branches);
+            }
+        }
+        if (m == mark::Point2) system1Factor = DemandFactor(system1Branches);
+
+        if (head) {
+            if (sheet.cell(col::Mark, r + 1) == mark::Point2)
+                sheet.setCell(col::Current, r, whole((system2 + system1 * system1Factor) * factor));
+            else
+                sheet.setCell(col::Current, r, whole(sum * factor));
+
+            // The main device must carry the feeder's summed current; an empty
+            // rating stays empty and a current beyond the ladder changes nothing.
+            const double needed = roundHalfEven(sum * factor);
+            const std::string& mainDevice = sheet.cell(col::MainDevice, r);
+            if (hasValue(mainDevice) && needed > parseDecimal(mainDevice)) {
+                std::string rating = SelectBreakerRating(needed);
+                if (!rating.empty()) sheet.setCell(col::MainDevice, r, std::move(rating));
+            }
+        } else if (m == mark::Point) {
+            sheet.setCell(col::Current, r, whole(sum * factor));
+        } else if (m == mark::Point2) {
+            sheet.setCell(col::Current, r, whole(sum * system1Factor));
+        } else if (m == mark::Segment1) {
+            sheet.setCell(col::Current, r, whole(sum));
+        } else if (m == mark::Segment) {
+            // The first row of system 2 carries all of system 2's dwellings.
+            const bool firstOfSystem2 = sheet.cell(col::Mark, r - 1) == mark::Last1;
+            sheet.setCell(col::Current, r, whole(firstOfSystem2 ? sum * system2Factor : sum));
+        }
+    }
+}
+
+// Pass 3: every run's drop, the drops summed from the board to every branch,
+// the allowable drops and the over markers.
+void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
+{
+    const std::string& system = sheet.cell(col::System, rows.first);
+    const double coefficient = SystemCoefficient(system);
+    const double reference = SystemReferenceVoltage(system);
+    double fromBoard = 0;
+
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const std::string& m = sheet.cell(col::Mark, r);
+        const double drop = VoltageDrop(coefficient, cellNumber(sheet, col::Current, r),
+                                        cellNumber(sheet, col::Length, r), cellNumber(sheet, col::Impedance, r));
+        std::string dropText = formatFixed(drop, 2);
+        // The run's drop as written (2 decimals); a drop of 1,000 V or more
+        // carries separators, which must not stop the sum.
+        const double e = parseGrouped(dropText);
+        sheet.setCell(col::Drop, r, std::move(dropText));
+
+        if (isTrunk(m))
+            fromBoard += e;
+        else if (isAnyBranch(m))
+            sheet.setCell(col::DropSum, r, formatShortest(fromBoard + e));
+
+        // A single feeder is judged by its own length, as its entry form does;
+        // the rows of a dwelling feeder by their distance from the board.
+        double length = 1;
+        if (m == mark::Single) {
+            if (hasValue(sheet.cell(col::Length, r))) length = cellNumber(sheet, col::Length, r);
+        } else if (hasValue(sheet.cell(col::CumLength, r))) {
+            length = cellNumber(sheet, col::CumLength, r);
+        }
+        const double fraction = AllowableDropPercent(supply, length).fraction;
+        sheet.setCell(col::AllowableDrop, r, formatWhole(AllowableDrop(reference, fraction)));
+
+        // System 2 accumulates from the end of the head run.
+        if (endsSystem1(sheet, r) && hasValue(sheet.cell(col::Drop, rows.first)))
+            fromBoard = parseGrouped(sheet.cell(col::Drop, rows.first));
+
+        sheet.setCell(col::Over, r, "");
+        const std::string& summed = sheet.cell(col::DropSum, r);
+        const std::string& allowed = sheet.cell(col::AllowableDrop, r);
+        if (hasValue(summed) && hasValue(allowed) && parseDecimal(summed) > parseDecimal(allowed))
+            sheet.setCell(col::Over, r, "over");
+    }
+}
+
+}  // namespace
+
+double cellNumber(const Sheet& sheet, int column, int row)
+{
+    const std::string& text = sheet.cell(column, row);
+    return hasValue(text) ? parseDecimal(text) : 0.0;
+}
+
+void recalculateDesignCurrents(Sheet& sheet, FeederRange range)
+{
+    const Rows rows = rowsOf(sheet, range);
+    std::int64_t sum = 0;
+    for (int r = rows.last; r >= rows.first; --r) {
+        const std::string& m = sheet.cell(col::Mark, r);
+        if (isAnyBranch(m)) {
+            const std::string& current = sheet.cell(col::Current, r);
+            if (hasValue(current)) sum += parseWhole(current);
+        } else if (isTrunk(m)) {
+            sheet.setCell(col::Current, r, std::to_string(sum));
+        }
+    }
+}
+
+void computeSingleDrops(Sheet& sheet, FeederRange range)
+{
+    const Rows rows = rowsOf(sheet, range);
+    const double coefficient = SystemCoefficient(sheet.cell(col::System, rows.first));
+    for (int r = rows.first; r <= rows.last; ++r) {
+        const std::string& current = sheet.cell(col::Current, r);
+        const std::string& length = sheet.cell(col::Length, r);
+        const std::string& impedance = sheet.cell(col::Impedance, r);
+        if (!hasValue(current) || !hasValue(length) || !hasValue(impedance)) continue;
+        const double drop =
+            VoltageDrop(coefficient, parseDecimal(current), parseDecimal(length), parseDecimal(impedance));
+        sheet.setCell(col::Drop, r, formatFixed(drop, 2));
+    }
+}
+
+void computeFeederTotals(Sheet& sheet, FeederRange range, const SupplyChoice& supply)
+{
+    const Rows rows = rowsOf(sheet, range);
+    if (rows.first > rows.last) return;
+    accumulateLengths(sheet, rows);
+    sumCurrents(sheet, rows);
+    sumDrops(sheet, rows, supply);
+}
+
+}  // namespace tolvane

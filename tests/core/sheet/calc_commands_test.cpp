@@ -1,0 +1,94 @@
+// The main window's calculation commands on the current feeder range: a cell
+// that is not a number stops the command there and keeps what it wrote; the
+// review speaks through the host.
+#include <gtest/gtest.h>
+
+#include "app/host.h"
+#include "app/tform1.h"
+#include "calc_fixture.h"
+#include "sheet/review.h"
+#include "text/numbers.h"
+
+namespace tolvane::sheetcalc {
+namespace {
+
+class MessageLog : public Host {
+public:
+    std::vector<std::string> informed, warned, errors;
+    void inform(std::string_view t) override { informed.emplace_back(t); }
+    bool ask(std::string_view) override { return false; }
+    void warn(std::string_view t) override { warned.emplace_back(t); }
+    void reportError(std::string_view t) override { errors.emplace_back(t); }
+    void beep() override {}
+    void showKeypad(TForm3&) override {}
+    void showCalculator(TForm5&) override {}
+    void showCableWindow(Tdensen&) override {}
+    void showFeederForm(TForm2&) override {}
+    void showBranchForm(TForm4&) override {}
+    std::optional<std::string> chooseFile(FileDialog, std::string_view) override { return std::nullopt; }
+};
+
+std::string messageOf(const std::function<void()>& command)
+{
+    try {
+        command();
+    } catch (const ConversionError& e) {
+        return e.what();
+    }
+    return "no error";
+}
+
+TEST(CalcCommands, SingleDropsStopAtACableNotYetChosen)
+{
+    TForm1 form;
+    form.StringGrid1 = sheetOf(readCalcFixture("conversion_errors.txt").input);
+    form.s1 = 0;
+    form.e1 = 4;
+    EXPECT_EQ(messageOf([&] { form.Button10Click(); }), "'Z' は数値ではありません");
+    EXPECT_EQ(form.StringGrid1.cell(col::Drop, 0), "0.40");
+    EXPECT_EQ(form.StringGrid1.cell(col::Drop, 1), "0.20");
+    EXPECT_EQ(form.StringGrid1.cell(col::Drop, 3), "");
+    EXPECT_TRUE(form.modified);
+
+    // The totals read the same cell and stop there as well.
+    EXPECT_EQ(messageOf([&] { form.Button6Click(); }), "'Z' は数値ではありません");
+}
+
+TEST(CalcCommands, DesignCurrentsReadDwellingCurrentsAsWholeNumbers)
+{
+    TForm1 form;
+    form.StringGrid1 = sheetOf(readCalcFixture("conversion_errors.txt").input);
+    form.s1 = 5;
+    form.e1 = 9;
+    EXPECT_EQ(messageOf([&] { form.Button17Click(); }), "'12.5' は整数ではありません");
+    EXPECT_EQ(form.StringGrid1.cell(col::Current, 8), "20");   // written before the bad row
+    EXPECT_EQ(form.StringGrid1.cell(col::Current, 6), "999");  // not reached
+}
+
+TEST(CalcCommands, ReviewWarnsEveryReportOfTheDrawnSheet)
+{
+    const CalcFixture f = readCalcFixture("drawing.txt");
+    MessageLog host;
+    TForm1 form;
+    form.host = &host;
+    form.StringGrid1 = sheetOf(f.input);  // not drawn yet: the review judges every row itself
+
+    form.Button25Click();
+    std::vector<std::string> expected;
+    for (const auto& [row, text] : f.review) expected.push_back(text);
+    EXPECT_EQ(host.warned, expected);
+    EXPECT_TRUE(host.informed.empty());
+}
+
+TEST(CalcCommands, ReviewOfAnEmptySheetIsGood)
+{
+    MessageLog host;
+    TForm1 form;
+    form.host = &host;
+    form.Button25Click();
+    EXPECT_TRUE(host.warned.empty());
+    EXPECT_EQ(host.informed, std::vector<std::string>{std::string(kReviewGood)});
+}
+
+}  // namespace
+}  // namespace tolvane::sheetcalc
