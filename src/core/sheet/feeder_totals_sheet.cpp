@@ -49,9 +49,17 @@ void recalculateFeeder(Sheet& sheet, FeederRange range, const SupplyChoice& supp
     checkTapRule(sheet, range);
 }
 
-void recalculateSheet(Sheet& sheet, const SupplyChoice& supply)
+std::vector<FeederFailure> recalculateSheet(Sheet& sheet, const SupplyChoice& supply)
 {
-    for (FeederRange range : allFeederRanges(sheet)) recalculateFeeder(sheet, range, supply);
+    std::vector<FeederFailure> failures;
+    for (FeederRange range : allFeederRanges(sheet)) {
+        try {
+            recalculateFeeder(sheet, range, supply);
+        } catch (const ConversionError& e) {
+            failures.push_back({range.s1, e.what()});
+        }
+    }
+    return failures;
 }
 
 }  // namespace tolvane

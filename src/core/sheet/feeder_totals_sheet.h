@@ -2,6 +2,7 @@
 // window runs them on one feeder after an entry form was used.
 #pragma once
 
+#include <string>
 #include <vector>
 
 #include "calc/voltage_drop.h"
@@ -18,8 +19,13 @@ std::vector<FeederRange> allFeederRanges(const Sheet& sheet);
 // Design currents, single drops, totals and the tap rule on one feeder.
 void recalculateFeeder(Sheet& sheet, FeederRange range, const SupplyChoice& supply);
 
-// recalculateFeeder on every feeder, top-down. ConversionError stops it at the
-// bad cell; the feeders above are done.
-void recalculateSheet(Sheet& sheet, const SupplyChoice& supply);
+// A feeder whose calculation stopped at a cell that is not a number.
+struct FeederFailure {
+    int row = 0;          // the feeder's head row
+    std::string message;  // the conversion's own text
+};
+// recalculateFeeder on every feeder, top-down, each on its own: a bad cell
+// stops its feeder there (what was written stays) and the next feeder goes on.
+std::vector<FeederFailure> recalculateSheet(Sheet& sheet, const SupplyChoice& supply);
 
 }  // namespace tolvane

@@ -1,0 +1,57 @@
+// The main window's document output: page record, print layout and workbook.
+#include <filesystem>
+
+#include "app/tform1.h"
+#include "output/page_record.h"
+#include "text/numbers.h"
+
+namespace tolvane {
+
+void TForm1::Button14Click()
+{
+    PageRecord record = recordPages(StringGrid1, maxrowsu);
+    maxrowsu = record.maxrowsu;
+    pagesu = record.pagesu;
+}
+
+PrintDocument TForm1::printDocument()
+{
+    try {
+        Button14Click();
+    } catch (const ConversionError& e) {
+        // Name the head row whose row count stopped the page record.
+        PrintDocument stopped;
+        stopped.jobTitle = Edit1;
+        for (int r = 0; r < StringGrid1.rowCount(); ++r) {
+            const std::string& rows = StringGrid1.cell(col::RowTotal, r);
+            if (!StringGrid1.cell(col::No, r).empty() && !rows.empty() && !tryParseWhole(rows)) {
+                stopped.failure = PrintFailure{r, col::RowTotal, rows};
+                break;
+            }
+        }
+        if (!stopped.failure) stopped.failure = PrintFailure{0, col::RowTotal, e.text()};
+        return stopped;
+    }
+    return layoutPrint(StringGrid1, titleBlockOf(*this));
+}
+
+std::optional<std::string> TForm1::exportWorkbook(const std::string& path, WorkbookMode mode,
+                                                  const ExportProgress& progress)
+{
+    try {
+        Button14Click();
+        WorkbookPlan plan = mode == WorkbookMode::PerItem ? planPerItem(StringGrid1)
+                                                          : planRows18(StringGrid1, maxrowsu, pagesu);
+        return writeWorkbook(path, plan, StringGrid1, titleBlockOf(*this), progress);
+    } catch (const ConversionError& e) {
+        return e.what();
+    }
+}
+
+std::string TForm1::proposedWorkbookPath() const
+{
+    std::filesystem::path folder = FileName.empty() ? std::filesystem::path() : std::filesystem::path(FileName).parent_path();
+    return (folder / (Edit1 + "_電路計算書.xlsx")).string();
+}
+
+}  // namespace tolvane

@@ -1,0 +1,250 @@
+#include "output/workbook_writer.h"
+
+#include <xlsxwriter.h>
+
+#include <cmath>
+#include <filesystem>
+#include <map>
+#include <system_error>
+#include <tuple>
+
+#include "text/numbers.h"
+
+namespace tolvane {
+
+namespace {
+
+std::string trimmed(const std::string& text)
+{
+    std::size_t b = text.find_first_not_of(' ');
+    if (b == std::string::npos) return {};
+    return text.substr(b, text.find_last_not_of(' ') - b + 1);
+}
+
+// "1,234" or "12,345,678.9": groups of three digits after the first.
+bool isGroupedNumber(const std::string& s, int& decimals)
+{
+    std::size_t i = (s.front() == '-' || s.front() == '+') ? 1 : 0;
+    std::size_t point = s.find('.');
+    std::string integer = s.substr(i, point == std::string::npos ? std::string::npos : point - i);
+    std::size_t firstComma = integer.find(',');
+    if (firstComma == 0 || firstComma > 3) return false;
+    for (std::size_t p = firstComma; p < integer.size(); p += 4) {
+        if (integer[p] != ',' || p + 4 > integer.size()) return false;
+        for (std::size_t d = p + 1; d < p + 4; ++d)
+            if (integer[d] < '0' || integer[d] > '9') return false;
+    }
+    for (std::size_t d = 0; d < firstComma; ++d)
+        if (integer[d] < '0' || integer[d] > '9') return false;
+    decimals = point == std::string::npos ? 0 : static_cast<int>(s.size() - point - 1);
+    if (point != std::string::npos)
+        for (std::size_t d = point + 1; d < s.size(); ++d)
+            if (s[d] < '0' || s[d] > '9') return false;
+    return true;
+}
+
+struct FormatKey {
+    CellFormat format;
+    std::string numberFormat;
+    bool operator<(const FormatKey& o) const
+    {
+        auto tie = [](const FormatKey& k) {
+            const CellFormat& f = k.format;
+            return std::make_tuple(f.font, f.size, f.underline, f.horizontal, f.vcenter, f.shrink, f.wrap, f.top,
+                                   f.bottom, f.left, f.right, std::cref(k.numberFormat));
+        };
+        return tie(*this) < tie(o);
+    }
+};
+
+std::uint8_t borderStyle(Border b)
+{
+    switch (b) {
+    case Border::Hair: return LXW_BORDER_HAIR;
+    case Border::Thin: return LXW_BORDER_THIN;
+    case Border::Medium: return LXW_BORDER_MEDIUM;
+    case Border::None: break;
+    }
+    return LXW_BORDER_NONE;
+}
+
+class Formats {
+public:
+    explicit Formats(lxw_workbook* book) : book_(book) {}
+
+    lxw_format* get(const CellFormat& f, const std::string& numberFormat = {})
+    {
+        if (f == CellFormat{} && numberFormat.empty()) return nullptr;
+        auto [it, added] = cache_.try_emplace(FormatKey{f, numberFormat}, nullptr);
+        if (added) it->second = create(f, numberFormat);
+        return it->second;
+    }
+
+private:
+    lxw_format* create(const CellFormat& f, const std::string& numberFormat)
+    {
+        lxw_format* x = workbook_add_format(book_);
+        if (f.font) format_set_font_name(x, kWorkbookFont);
+        if (f.size > 0) format_set_font_size(x, f.size);
+        if (f.underline) format_set_underline(x, LXW_UNDERLINE_SINGLE);
+        switch (f.horizontal) {
+        case HAlign::Center: format_set_align(x, LXW_ALIGN_CENTER); break;
+        case HAlign::Right: format_set_align(x, LXW_ALIGN_RIGHT); break;
+        // A justified one-line text sits flush left; the spreadsheet ignores
+        // shrink-to-fit on justified cells, so a cell that must shrink is
+        // left-aligned instead, which looks the same.
+        case HAlign::Justify: format_set_align(x, f.shrink && !f.wrap ? LXW_ALIGN_LEFT : LXW_ALIGN_JUSTIFY); break;
+        case HAlign::General: break;
+        }
+        if (f.vcenter) format_set_align(x, LXW_ALIGN_VERTICAL_CENTER);
+        // Wrapping shows the lines of a two-line text; it excludes shrinking.
+        if (f.wrap)
+            format_set_text_wrap(x);
+        else if (f.shrink)
+            format_set_shrink(x);
+        if (f.top != Border::None) format_set_top(x, borderStyle(f.top));
+        if (f.bottom != Border::None) format_set_bottom(x, borderStyle(f.bottom));
+        if (f.left != Border::None) format_set_left(x, borderStyle(f.left));
+        if (f.right != Border::None) format_set_right(x, borderStyle(f.right));
+        if (!numberFormat.empty()) format_set_num_format(x, numberFormat.c_str());
+        return x;
+    }
+
+    lxw_workbook* book_;
+    std::map<FormatKey, lxw_format*> cache_;
+};
+
+std::string failure(const char* what, lxw_error error)
+{
+    return std::string(what) + ": " + lxw_strerror(error);
+}
+
+void setUpPage(lxw_worksheet* ws)
+{
+    worksheet_set_header(ws, "&L&A");
+    worksheet_set_start_page(ws, 1);
+    worksheet_set_paper(ws, 9);
+    worksheet_set_landscape(ws);
+    worksheet_fit_to_pages(ws, 1, 1);
+    worksheet_set_print_scale(ws, 67);  // set last: the zoom governs the scaling
+    worksheet_center_horizontally(ws);
+    worksheet_center_vertically(ws);
+    static lxw_col_t columnBreaks[] = {19, 0};  // before column T
+    static lxw_row_t rowBreaks[] = {51, 0};     // before row 52
+    worksheet_set_v_pagebreaks(ws, columnBreaks);
+    worksheet_set_h_pagebreaks(ws, rowBreaks);
+    const auto& widths = templateColumnWidths();
+    for (lxw_col_t c = 0; c < widths.size(); ++c) worksheet_set_column(ws, c, c, widths[c], nullptr);
+    const auto& heights = templateRowHeights();
+    for (lxw_row_t r = 0; r < heights.size(); ++r) worksheet_set_row(ws, r, heights[r], nullptr);
+}
+
+lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& formats)
+{
+    for (const CellRange& m : page.merges()) {
+        lxw_error e = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
+                                            static_cast<lxw_col_t>(m.firstColumn - 1),
+                                            static_cast<lxw_row_t>(m.lastRow - 1),
+                                            static_cast<lxw_col_t>(m.lastColumn - 1), "",
+                                            formats.get(page.format(m.firstRow, m.firstColumn)));
+        if (e != LXW_NO_ERROR) return e;
+    }
+    for (int r = 1; r <= kTemplateRows; ++r)
+        for (int c = 1; c <= kTemplateColumns; ++c) {
+            const std::string& text = page.text(r, c);
+            const CellFormat& f = page.format(r, c);
+            const auto row = static_cast<lxw_row_t>(r - 1);
+            const auto column = static_cast<lxw_col_t>(c - 1);
+            lxw_error e = LXW_NO_ERROR;
+            if (text.empty()) {
+                if (lxw_format* x = formats.get(f)) e = worksheet_write_blank(ws, row, column, x);
+            } else if (TypedEntry t = typedEntry(text); t.number) {
+                std::string numberFormat;
+                if (t.grouped) numberFormat = t.decimals > 0 ? "#,##0." + std::string(static_cast<std::size_t>(t.decimals), '0') : "#,##0";
+                e = worksheet_write_number(ws, row, column, t.value, formats.get(f, numberFormat));
+            } else {
+                e = worksheet_write_string(ws, row, column, text.c_str(), formats.get(f));
+            }
+            if (e != LXW_NO_ERROR) return e;
+        }
+    return LXW_NO_ERROR;
+}
+
+}  // namespace
+
+TypedEntry typedEntry(const std::string& text)
+{
+    TypedEntry entry;
+    std::string s = trimmed(text);
+    if (s.empty()) return entry;
+    std::optional<double> value;
+    if (s.find(',') == std::string::npos) {
+        value = tryParseDecimal(s);
+    } else if (int decimals = 0; isGroupedNumber(s, decimals)) {
+        value = parseGrouped(s);
+        entry.grouped = true;
+        entry.decimals = decimals;
+    }
+    if (!value || !std::isfinite(*value)) return TypedEntry{};
+    entry.number = true;
+    entry.value = *value;
+    return entry;
+}
+
+std::optional<std::string> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
+                                         const TitleBlock& title, const ExportProgress& progress)
+{
+    const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
+    int position = 0;
+    auto advance = [&] {
+        if (progress) progress(++position, maximum);
+    };
+    if (progress) progress(0, maximum);
+    position += plan.feeders;  // the title list
+    advance();
+
+    // Written beside the target and renamed over it only when complete, so a
+    // failed export never destroys an earlier workbook.
+    const std::string partial = path + ".part";
+    lxw_workbook* book = workbook_new(partial.c_str());
+    if (!book) return "ブックを作成できません: " + path;
+    Formats formats(book);
+    const WorksheetTemplate templatePage = buildTemplate(title, advance);
+
+    std::optional<std::string> error;
+    for (const WorksheetPlan& planned : plan.worksheets) {
+        if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR) {
+            error = failure(("シート名「" + planned.name + "」が使えません").c_str(), e);
+            break;
+        }
+        lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
+        if (!ws) {
+            error = "シート「" + planned.name + "」を追加できません";
+            break;
+        }
+        setUpPage(ws);
+        WorksheetTemplate page = templatePage;
+        for (const ItemLine& line : planned.lines) fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
+        if (lxw_error e = writeCells(ws, page, formats); e != LXW_NO_ERROR) {
+            error = failure("シートを書けません", e);
+            break;
+        }
+        advance();
+    }
+    lxw_error closed = workbook_close(book);
+    std::error_code ignored;
+    if (!error && closed != LXW_NO_ERROR) error = failure(("ブックを保存できません: " + path).c_str(), closed);
+    if (error) {
+        std::filesystem::remove(partial, ignored);
+        return error;
+    }
+    std::error_code renamed;
+    std::filesystem::rename(partial, path, renamed);
+    if (renamed) {
+        std::filesystem::remove(partial, ignored);
+        return "ブックを保存できません: " + path + ": " + renamed.message();
+    }
+    return std::nullopt;
+}
+
+}  // namespace tolvane

@@ -1,0 +1,254 @@
+#include <gtest/gtest.h>
+
+#include <algorithm>
+
+#include "output/print_page.h"
+#include "output_fixtures.h"
+#include "text/numbers.h"
+
+namespace tolvane {
+namespace {
+
+std::vector<DrawText> textsOf(const PrintPage& page)
+{
+    std::vector<DrawText> texts;
+    for (const Primitive& p : page.items)
+        if (auto t = std::get_if<DrawText>(&p)) texts.push_back(*t);
+    return texts;
+}
+
+// The texts drawn at x (an item column) on a page, top to bottom.
+std::vector<DrawText> column(const PrintPage& page, int x)
+{
+    std::vector<DrawText> out;
+    for (const DrawText& t : textsOf(page))
+        if (t.x == x && t.y >= 1100 && t.y < 3854) out.push_back(t);
+    return out;
+}
+
+std::optional<DrawText> textAt(const PrintPage& page, int x, int y)
+{
+    for (const DrawText& t : textsOf(page))
+        if (t.x == x && t.y == y) return t;
+    return std::nullopt;
+}
+
+bool has(const PrintPage& page, const Primitive& item)
+{
+    return std::find(page.items.begin(), page.items.end(), item) != page.items.end();
+}
+
+TEST(PrintNumber, FormatsAsTheDocumentShowsNumbers)
+{
+    struct Case {
+        const char* cell;
+        int decimals;
+        int width;
+        std::optional<std::string> printed;
+    };
+    const Case cases[] = {
+        {"100", 2, 5, "  100"},
+        {"75.5", 2, 5, "75.50"},
+        {"12.5", 2, 8, "   12.50"},
+        {"1234", 2, 8, "   1,234"},
+        {"1234.5", 2, 8, " 1234.50"},   // keeps its decimals, so no separator
+        {"1,234.50", 2, 8, " 1234.50"},  // as the sheet writes larger currents
+        {"0.1", 3, 8, "   0.100"},
+        {"0.25", 3, 8, "   0.250"},
+        {"2", 3, 8, "       2"},
+        {"1", 3, 8, "       1"},
+        {"99.999", 2, 8, "     100"},
+        {"", 2, 8, std::nullopt},
+        {"0", 2, 8, std::nullopt},
+        {"0.00", 2, 8, std::nullopt},
+        {"0.001", 2, 8, std::nullopt},
+        {"-0.001", 2, 8, std::nullopt},
+    };
+    for (const Case& c : cases) EXPECT_EQ(printNumber(c.cell, c.decimals, c.width), c.printed) << c.cell;
+    EXPECT_THROW(printNumber("Z", 3, 8), ConversionError);
+}
+
+TEST(PrintNumber, PageScaleFollowsTheDeviceResolution)
+{
+    EXPECT_EQ(pageScale(600), 1.0);
+    EXPECT_EQ(pageScale(1200), 2.0);
+    EXPECT_EQ(pageScale(720), 1.0);  // whole quotient: the page comes out at 600/720
+    EXPECT_EQ(pageScale(300), 0.5);  // coarse devices still get the whole page
+}
+
+TEST(PrintLayout, ItemLinesOfTheSampleSheet)
+{
+    TForm1 form = test::windowWith("small.ksk");
+    PrintDocument doc = layoutPrint(form.StringGrid1, titleBlockOf(form));
+    ASSERT_FALSE(doc.failure);
+    ASSERT_EQ(doc.pages.size(), 1u);
+    const PrintPage& page = doc.pages[0];
+    const int y0 = 1142;
+
+    // Row 0: texts as stored, numbers formatted, remarks not drawn.
+    EXPECT_EQ(textAt(page, 580, y0)->text, "L-1");
+    EXPECT_EQ(textAt(page, 1022, y0)->text, "三相3線");
+    EXPECT_EQ(textAt(page, 1303, y0)->text, "200");
+    EXPECT_EQ(textAt(page, 1648, y0)->text, "75.50");
+    EXPECT_EQ(*textAt(page, 1860, y0 - 15), (DrawText{1860, y0 - 15, 12, false, "──▶"}));
+    EXPECT_EQ(textAt(page, 2140, y0)->text, "   25.50");
+    EXPECT_EQ(textAt(page, 2450, y0)->text, "電灯盤１");
+    EXPECT_EQ(textAt(page, 2830, y0)->text, "      75");
+    EXPECT_EQ(textAt(page, 3130, y0)->text, "   60.50");
+    EXPECT_EQ(textAt(page, 3390, y0)->text, "    0.80");
+    EXPECT_EQ(textAt(page, 3705, y0)->text, "CV 38sq-3C");
+    EXPECT_EQ(textAt(page, 4132, y0 - 32)->text, "[ｹｰﾌﾞﾙﾗｯｸ配線]");
+    EXPECT_EQ(textAt(page, 4132, y0 + 32)->text, "(保護管配線)");
+    EXPECT_EQ(textAt(page, 4610, y0)->text, "     150");
+    EXPECT_EQ(textAt(page, 4945, y0)->text, "   0.529");
+    EXPECT_EQ(textAt(page, 5211, y0)->text, "    1.23");
+    EXPECT_EQ(textAt(page, 5694, y0)->text, "       6");
+    for (const DrawText& t : textsOf(page)) EXPECT_NE(t.text, "予備回路");
+
+    // Lines 153 units apart; the other method shows one line.
+    EXPECT_EQ(textAt(page, 4132, y0 + 153 * 2)->text, "保護管配線");
+    // Row 7: long load name split after nine characters, but not drawn
+    // because its length is empty; impedance 2 without decimals; drop 0 blank.
+    EXPECT_FALSE(textAt(page, 2450, y0 + 153 * 7 - 33));
+    EXPECT_EQ(textAt(page, 3130, y0 + 153 * 7)->text, " 1234.50");
+    EXPECT_EQ(textAt(page, 4945, y0 + 153 * 7)->text, "       2");
+    EXPECT_FALSE(textAt(page, 5211, y0 + 153 * 7));
+    EXPECT_EQ(column(page, 580).size(), 3u);  // three feeders named
+    for (const DrawText& t : column(page, 580)) EXPECT_EQ(t.size, 8);
+}
+
+TEST(PrintLayout, LoadNameSplitsByHalfWidthUnits)
+{
+    struct Case {
+        std::string name;
+        std::vector<std::pair<int, std::string>> lines;  // y offset, text
+    };
+    // An empty second line draws nothing.
+    const Case cases[] = {
+        {"ポンプ制御盤", {{-33, "ポンプ制御盤"}}},  // 12 units
+        {"ポンプ制御A", {{0, "ポンプ制御A"}}},      // 11 units
+        {"ABCDEFGHIJKL", {{-33, "ABCDEFGHI"}, {33, "JKL"}}},
+        {"空調室外機１号系統A", {{-33, "空調室外機１号系統"}, {33, "A"}}},
+    };
+    for (const Case& c : cases) {
+        Sheet sheet = test::feedersOf({1});
+        sheet.setCell(col::Length, 0, "10");
+        sheet.setCell(col::LoadName, 0, c.name);
+        PrintDocument doc = layoutPrint(sheet, TitleBlock{});
+        std::vector<std::pair<int, std::string>> got;
+        for (const DrawText& t : column(doc.pages[0], 2450)) got.push_back({t.y - 1142, t.text});
+        EXPECT_EQ(got, c.lines) << c.name;
+    }
+}
+
+TEST(PrintLayout, EighteenLinesAPageAndNoEmptyLastPage)
+{
+    const std::pair<int, std::size_t> cases[] = {{1, 1}, {18, 1}, {19, 2}, {36, 2}, {37, 3}};
+    for (auto [rows, pages] : cases) {
+        Sheet sheet = test::feedersOf({rows});
+        PrintDocument doc = layoutPrint(sheet, TitleBlock{"B", "", "", "60", true});
+        ASSERT_EQ(doc.pages.size(), pages) << rows;
+        const PrintPage& last = doc.pages.back();
+        int linesOnLast = rows - 18 * static_cast<int>(pages - 1);
+        EXPECT_EQ(column(last, 1860).size(), static_cast<std::size_t>(linesOnLast));
+        EXPECT_EQ(column(last, 1860).back().y, 1142 + 153 * (linesOnLast - 1) - 15);
+        EXPECT_TRUE(textAt(last, 6600, 4650));
+        EXPECT_EQ(textAt(last, 6600, 4650)->text, "P-" + std::to_string(pages));
+    }
+}
+
+TEST(PrintLayout, EmptySheetPrintsOneFramedPage)
+{
+    PrintDocument doc = layoutPrint(Sheet(), TitleBlock{"", "", "", "50", false});
+    ASSERT_EQ(doc.pages.size(), 1u);
+    const PrintPage& page = doc.pages[0];
+    EXPECT_TRUE(has(page, DrawRect{560, 450, 6320, 4300, 10}));
+    EXPECT_EQ(textAt(page, 1398, 622)->text, "50");
+    EXPECT_EQ(textAt(page, 6098, 867)->text, "備考");
+    EXPECT_FALSE(textAt(page, 6600, 4650));  // page numbers not printed
+}
+
+TEST(PrintLayout, PageFurnitureFrameAndPens)
+{
+    TForm1 form = test::windowWith("small.ksk");
+    form.RadioButton3 = false;
+    form.RadioButton4 = true;
+    form.Label56Visible = false;  // western display: the print still shows the era date
+    form.Edit3 = "2023";
+    form.StringGrid1 = test::feedersOf({19});
+    PrintDocument doc = layoutPrint(form.StringGrid1, titleBlockOf(form));
+    ASSERT_EQ(doc.pages.size(), 2u);
+    EXPECT_EQ(doc.jobTitle, "テスト ビル");
+    for (std::size_t p = 0; p < 2; ++p) {
+        const PrintPage& page = doc.pages[p];
+        EXPECT_EQ(*textAt(page, 5800, 375), (DrawText{5800, 375, 7, false, "(様式 電－８－１) "}));
+        EXPECT_EQ(*textAt(page, 650, 492), (DrawText{650, 492, 9, false, "電路計算書（幹線用）"}));
+        EXPECT_EQ(*textAt(page, 2170, 492), (DrawText{2170, 492, 9, true, " 建物名称  テスト ビル "}));
+        EXPECT_EQ(*textAt(page, 5500, 492), (DrawText{5500, 492, 8, true, "令和 5 年 12 月 9 日"}));
+        EXPECT_EQ(textAt(page, 850, 622)->text, "周波数 [Hz]：");
+        EXPECT_EQ(textAt(page, 1398, 622)->text, "60");
+        EXPECT_EQ(*textAt(page, 6140, 4315), (DrawText{6140, 4315, 7, false, "Ｈ２１"}));
+        EXPECT_EQ(*textAt(page, 3950, 980), (DrawText{3950, 980, 5, false, "2"}));
+        EXPECT_EQ(*textAt(page, 4325, 4091), (DrawText{4325, 4091, 8, false, "√"}));
+        EXPECT_EQ(*textAt(page, 4946, 805), (DrawText{4946, 805, 7, false, "電線1Kmあ"}));
+        EXPECT_EQ(*textAt(page, 6600, 4650), (DrawText{6600, 4650, 9, false, "P-" + std::to_string(p + 1)}));
+        EXPECT_TRUE(has(page, DrawRect{560, 450, 6320, 4300, 10}));
+        EXPECT_TRUE(has(page, DrawLine{560, 1100 + 153, 6320, 1100 + 153, 3}));
+        EXPECT_TRUE(has(page, DrawLine{560, 3854, 6320, 3854, 3}));
+        EXPECT_TRUE(has(page, DrawLine{560, 3854, 6320, 3854, 7}));
+        EXPECT_TRUE(has(page, DrawLine{5505, 852, 5505, 3854, 2}));
+        EXPECT_TRUE(has(page, DrawLine{1295, 600, 1295, 3854, 2}));
+        EXPECT_TRUE(has(page, DrawLine{3689, 775, 5244, 775, 2}));
+        // The footnote rules keep the pen the previous frame left behind.
+        const int pen = p == 0 ? 1 : 2;
+        EXPECT_TRUE(has(page, DrawLine{995, 4090, 1290, 4090, pen}));
+        EXPECT_TRUE(has(page, DrawLine{3428, 4243, 4628, 4243, pen}));
+        int lines = 0, rects = 0;
+        for (const Primitive& item : page.items) {
+            lines += std::holds_alternative<DrawLine>(item);
+            rects += std::holds_alternative<DrawRect>(item);
+        }
+        EXPECT_EQ(rects, 1);
+        EXPECT_EQ(lines, 5 + 3 + 18 + 1 + 17 + 2);
+        EXPECT_EQ(textsOf(page).size() - column(page, 1860).size() - column(page, 580).size(),
+                  7u + 48u + 21u + 1u);
+    }
+}
+
+TEST(PrintLayout, CellThatIsNoNumberStopsThePrintWhereItIs)
+{
+    TForm1 form = test::windowWith("bad_cell.ksk");
+    PrintDocument doc = form.printDocument();
+    ASSERT_TRUE(doc.failure);
+    EXPECT_EQ(doc.failure->row, 8);
+    EXPECT_EQ(doc.failure->column, col::Impedance);
+    EXPECT_EQ(doc.failure->text, "Z");
+    ASSERT_EQ(doc.pages.size(), 1u);
+    const PrintPage& page = doc.pages[0];
+    // The bad line is drawn up to the bad cell; the page gets no frame.
+    const int y = 1142 + 153 * 8;
+    EXPECT_EQ(textAt(page, 580, y)->text, "P-2");
+    EXPECT_EQ(textAt(page, 4610, y)->text, "     150");
+    EXPECT_FALSE(textAt(page, 5211, y));
+    EXPECT_FALSE(textAt(page, 650, 492));
+    for (const Primitive& item : page.items) EXPECT_TRUE(std::holds_alternative<DrawText>(item));
+    EXPECT_EQ(printFailureText(*doc.failure),
+              "情報不足で印刷出来ませんでした。\n（9 行目の ｲﾝﾋﾟｰﾀﾞﾝｽ：「Z」は数値ではありません）");
+    // The page record ran first.
+    EXPECT_EQ(form.StringGrid1.cell(col::LineNo, 8), "9");
+}
+
+TEST(PrintLayout, RowCountThatIsNoNumberStopsBeforeAnyPage)
+{
+    TForm1 form;
+    form.StringGrid1 = test::feedersOf({2, 3});
+    form.StringGrid1.setCell(col::RowTotal, 2, "3.5");
+    PrintDocument doc = form.printDocument();
+    ASSERT_TRUE(doc.failure);
+    EXPECT_EQ(doc.failure->row, 2);
+    EXPECT_EQ(doc.failure->column, col::RowTotal);
+    EXPECT_TRUE(doc.pages.empty());
+}
+
+}  // namespace
+}  // namespace tolvane

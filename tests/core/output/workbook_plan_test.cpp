@@ -1,0 +1,157 @@
+#include <gtest/gtest.h>
+
+#include <filesystem>
+
+#include "output/workbook_plan.h"
+#include "output/workbook_writer.h"
+#include "output_fixtures.h"
+#include "text/numbers.h"
+
+namespace tolvane {
+namespace {
+
+std::vector<std::string> namesOf(const WorkbookPlan& plan)
+{
+    std::vector<std::string> names;
+    for (const WorksheetPlan& w : plan.worksheets) names.push_back(w.name);
+    return names;
+}
+
+std::vector<int> sheetRowsOf(const WorksheetPlan& w)
+{
+    std::vector<int> rows;
+    for (const ItemLine& l : w.lines) rows.push_back(l.sheetRow);
+    return rows;
+}
+
+TEST(WorksheetNames, RepeatedTitlesGetARunningCounter)
+{
+    using V = std::vector<std::string>;
+    EXPECT_EQ(uniqueSheetNames(V{"電路計算書 L-1", "電路計算書 L-1", "電路計算書 L-1"}),
+              (V{"電路計算書 L-1", "電路計算書 L-1(1)", "電路計算書 L-1(2)"}));
+    // The counter runs over the whole list, not per name.
+    EXPECT_EQ(uniqueSheetNames(V{"A", "A", "B", "B"}), (V{"A", "A(1)", "B", "B(2)"}));
+    // Spreadsheets take "l-1" and "L-1" for the same name.
+    EXPECT_EQ(uniqueSheetNames(V{"L-1", "l-1"}), (V{"L-1", "l-1(1)"}));
+    // A lengthened title that meets a title it had passed is lengthened again.
+    EXPECT_EQ(uniqueSheetNames(V{"A(1)", "A", "A"}), (V{"A(1)", "A", "A(1)(2)"}));
+    // Room for the counter is made within 31 characters.
+    const std::string long31(31, 'x');
+    EXPECT_EQ(uniqueSheetNames(V{long31, long31}), (V{long31, std::string(28, 'x') + "(1)"}));
+}
+
+TEST(WorksheetNames, NamesASpreadsheetRefusesAreMadeValid)
+{
+    EXPECT_EQ(validSheetName("電路計算書 A:B/C"), "電路計算書 A_B_C");
+    EXPECT_EQ(validSheetName("[x]*?\\"), "_x____");
+    EXPECT_EQ(validSheetName("'quoted'"), "_quoted_");
+    EXPECT_EQ(validSheetName("電路計算書 " + std::string("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふ")),
+              "電路計算書 あいうえおかきくけこさしすせそたちつてとなにぬねの");
+    EXPECT_EQ(validSheetName("電路計算書 "), "電路計算書 ");
+}
+
+TEST(WorkbookPlan, SmallSheetGoesOnOneWorksheet)
+{
+    TForm1 form = test::windowWith("small.ksk");
+    WorkbookPlan plan = planPerItem(form.StringGrid1);
+    EXPECT_EQ(plan.variant, ItemVariant::Small);
+    ASSERT_EQ(namesOf(plan), std::vector<std::string>{"電路計算書 "});
+    // The empty row between feeders is a line too.
+    ASSERT_EQ(plan.worksheets[0].lines.size(), 8u);
+    EXPECT_EQ(plan.worksheets[0].lines[6].sheetRow, 6);
+    EXPECT_EQ(plan.worksheets[0].lines[6].worksheetRow, 21);
+    EXPECT_EQ(plan.worksheets[0].lines.back().worksheetRow, 23);
+}
+
+TEST(WorkbookPlan, LongSheetGivesEveryFeederItsOwnWorksheets)
+{
+    TForm1 form = test::windowWith("large.ksk");
+    WorkbookPlan plan = planPerItem(form.StringGrid1);
+    EXPECT_EQ(plan.variant, ItemVariant::Large);
+    EXPECT_EQ(namesOf(plan), (std::vector<std::string>{"電路計算書 L-1 (1)", "電路計算書 L-1 (2)", "電路計算書 l-1",
+                                                       "電路計算書 L-1(1)", "電路計算書 A_B_C"}));
+    // The 20-row feeder: 18 rows, then rows 19 and 20 at worksheet rows 9 and 11;
+    // the empty row after it belongs to no feeder and is left out.
+    EXPECT_EQ(plan.worksheets[0].lines.size(), 18u);
+    EXPECT_EQ(plan.worksheets[0].lines.back().worksheetRow, 43);
+    EXPECT_EQ(sheetRowsOf(plan.worksheets[1]), (std::vector<int>{18, 19}));
+    EXPECT_EQ(plan.worksheets[1].lines[1].worksheetRow, 11);
+    EXPECT_EQ(sheetRowsOf(plan.worksheets[2]).front(), 21);
+    EXPECT_EQ(sheetRowsOf(plan.worksheets[4]), (std::vector<int>{36}));
+}
+
+TEST(WorkbookPlan, EighteenRowPagesFollowThePageRecord)
+{
+    TForm1 form = test::windowWith("large.ksk");
+    form.Button14Click();
+    WorkbookPlan plan = planRows18(form.StringGrid1, form.maxrowsu, form.pagesu);
+    EXPECT_EQ(plan.variant, ItemVariant::Rows18);
+    // 18 rows | the last 2 rows, an empty row, 10 rows and 5 rows | 1 row
+    EXPECT_EQ(namesOf(plan), (std::vector<std::string>{"電路計算書(1)", "電路計算書(2)", "電路計算書(3)"}));
+    EXPECT_EQ(sheetRowsOf(plan.worksheets[1]).front(), 18);
+    EXPECT_EQ(plan.worksheets[1].lines.size(), 18u);
+    EXPECT_EQ(sheetRowsOf(plan.worksheets[2]), std::vector<int>{36});
+    EXPECT_EQ(plan.worksheets[2].lines[0].worksheetRow, 9);
+
+    Sheet one = test::feedersOf({5});
+    EXPECT_EQ(namesOf(planRows18(one, 4, 1)), std::vector<std::string>{"電路計算書"});
+}
+
+TEST(WorkbookPlan, FeederNumberThatIsNoNumberStopsTheExport)
+{
+    Sheet sheet = test::feedersOf({20, 3});
+    sheet.setCell(col::No, 20, "x");
+    EXPECT_THROW(planPerItem(sheet), ConversionError);
+}
+
+TEST(TypedEntry, NumericTextsBecomeNumbers)
+{
+    struct Case {
+        const char* text;
+        bool number;
+        double value;
+        bool grouped;
+        int decimals;
+    };
+    const Case cases[] = {
+        {"100", true, 100, false, 0},       {"0.95", true, 0.95, false, 0},   {" 12.5 ", true, 12.5, false, 0},
+        {"-3", true, -3, false, 0},         {"1,234.50", true, 1234.5, true, 2}, {"1,000", true, 1000, true, 0},
+        {"100/200", false, 0, false, 0},    {"L-1", false, 0, false, 0},     {"12,34", false, 0, false, 0},
+        {"1e999", false, 0, false, 0},      {"", false, 0, false, 0},        {"√3", false, 0, false, 0},
+    };
+    for (const Case& c : cases) {
+        TypedEntry t = typedEntry(c.text);
+        EXPECT_EQ(t.number, c.number) << c.text;
+        if (!c.number) continue;
+        EXPECT_DOUBLE_EQ(t.value, c.value) << c.text;
+        EXPECT_EQ(t.grouped, c.grouped) << c.text;
+        EXPECT_EQ(t.decimals, c.decimals) << c.text;
+    }
+}
+
+TEST(WorkbookExport, FailureLeavesAnEarlierWorkbookAlone)
+{
+    TForm1 form = test::windowWith("small.ksk");
+    const std::string folder = ::testing::TempDir() + "no_such_folder/";
+    EXPECT_TRUE(form.exportWorkbook(folder + "out.xlsx", WorkbookMode::PerItem));
+
+    const std::string path = ::testing::TempDir() + "tolvane_export_test.xlsx";
+    ASSERT_FALSE(form.exportWorkbook(path, WorkbookMode::Rows18));
+    form.StringGrid1.setCell(col::RowTotal, 0, "x");
+    std::optional<std::string> error = form.exportWorkbook(path, WorkbookMode::Rows18);
+    ASSERT_TRUE(error);
+    EXPECT_NE(error->find("'x'"), std::string::npos) << *error;
+    EXPECT_TRUE(std::filesystem::exists(path));
+    std::filesystem::remove(path);
+}
+
+TEST(WorkbookExport, ProposedNameSitsBesideTheSheetFile)
+{
+    TForm1 form;
+    form.Edit1 = "本社ビル";
+    form.FileName = "/data/jobs/本社.ksk";
+    EXPECT_EQ(form.proposedWorkbookPath(), "/data/jobs/本社ビル_電路計算書.xlsx");
+}
+
+}  // namespace
+}  // namespace tolvane

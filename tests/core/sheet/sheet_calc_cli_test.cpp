@@ -1,0 +1,101 @@
+// tolvane-cli recalc and check on sheet files written from the fixtures.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <fstream>
+#include <sstream>
+
+#include "app/tform1.h"
+#include "calc_fixture.h"
+
+namespace tolvane::sheetcalc {
+namespace {
+
+std::string tempPath(const std::string& name) { return ::testing::TempDir() + "sheetcalc_" + name; }
+
+// Writes the input rows of a fixture as a sheet file.
+std::string sheetFileOf(const std::string& fixture, const std::string& name)
+{
+    TForm1 form;
+    form.StringGrid1 = sheetOf(readCalcFixture(fixture).input);
+    const std::string path = tempPath(name);
+    EXPECT_FALSE(form.saveSheetFile(path));
+    return path;
+}
+
+struct CliRun {
+    int exitCode = -1;
+    std::string out;
+};
+
+CliRun cli(const std::string& args)
+{
+    const std::string outPath = tempPath("out.txt");
+    const std::string command = std::string(TOLVANE_CLI) + " " + args + " > " + outPath + " 2>/dev/null";
+    CliRun run;
+    int status = std::system(command.c_str());
+    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    std::ifstream in(outPath);
+    std::stringstream s;
+    s << in.rdbuf();
+    run.out = s.str();
+    return run;
+}
+
+std::string reportLines(const std::string& path, const CalcFixture& f)
+{
+    std::string lines;
+    for (const auto& [row, text] : f.review) lines += path + ":" + std::to_string(row) + ": " + text + "\n";
+    return lines;
+}
+
+TEST(SheetCalcCli, CheckWithRecalcReportsEveryFileAndItsVerdict)
+{
+    const std::string failing = sheetFileOf("two_system.txt", "two.ksk");
+    const std::string good = sheetFileOf("one_system.txt", "one.ksk");
+
+    const CliRun run = cli("check " + failing + " " + good + " --recalc");
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, reportLines(failing, readCalcFixture("two_system.txt")) + good + ": 判定は良好です。\n");
+
+    const CliRun goodOnly = cli("check --recalc " + good);
+    EXPECT_EQ(goodOnly.exitCode, 0);
+    EXPECT_EQ(goodOnly.out, good + ": 判定は良好です。\n");
+
+    EXPECT_EQ(cli("check " + good + " " + tempPath("missing.ksk")).exitCode, 2);
+    EXPECT_EQ(cli("check --supply nowhere " + good).exitCode, 2);
+}
+
+TEST(SheetCalcCli, RecalcSavesWhatTheScreenWouldShow)
+{
+    const CalcFixture f = readCalcFixture("two_system.txt");
+    const std::string in = sheetFileOf("two_system.txt", "recalc_in.ksk");
+    const std::string out = tempPath("recalc_out.ksk");
+    ASSERT_EQ(cli("recalc " + in + " " + out).exitCode, 0);
+
+    TForm1 form;
+    ASSERT_FALSE(form.loadSheetFile(out));
+    for (std::size_t r = 0; r < f.expect.rows.size(); ++r)
+        for (std::size_t c = 0; c < f.expect.rows[r].size(); ++c)
+            EXPECT_EQ(form.StringGrid1.cell(f.expect.columns[c], static_cast<int>(r)), f.expect.rows[r][c])
+                << "row " << r << ", column " << f.expect.columns[c];
+
+    // Checking the saved file needs no recalculation to give the same verdict.
+    const CliRun run = cli("check " + out);
+    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.out, reportLines(out, f));
+}
+
+TEST(SheetCalcCli, RecalcReportsAFeederWithABadCellAndComputesTheOthers)
+{
+    const std::string in = sheetFileOf("conversion_errors.txt", "errors_in.ksk");
+    const std::string out = tempPath("errors_out.ksk");
+    EXPECT_EQ(cli("recalc " + in + " " + out + " --supply utility").exitCode, 1);
+    TForm1 form;
+    ASSERT_FALSE(form.loadSheetFile(out));
+    EXPECT_EQ(form.StringGrid1.cell(col::Drop, 1), "0.12");  // feeder 1, above its bad cell (60 A)
+    EXPECT_EQ(form.StringGrid1.cell(col::Current, 8), "20");  // feeder 2, below its bad cell
+}
+
+}  // namespace
+}  // namespace tolvane::sheetcalc
