@@ -13,6 +13,8 @@
 
 #include "app/era.h"
 #include "calc/voltage_drop.h"
+#include "output/print_page.h"
+#include "output/workbook_writer.h"
 #include "sheet/popup_menu.h"
 #include "sheet/sheet.h"
 
@@ -185,6 +187,22 @@ public:
     // report through host->warn, or "判定は良好です。" through host->inform.
     // The reports with their rows come from reviewJudgements (sheet/review.h).
     void Button25Click();
+
+    // ---- document output (tform1_output.cpp)
+    // Page record "エクセル変換ページ数の記録": line numbers in column 25, page
+    // counts of the feeders in column 30, maxrowsu and pagesu. A row count that
+    // is no whole number throws ConversionError.
+    void Button14Click();
+    // "印刷" after the print dialog: runs the page record and lays out the
+    // document as pages of drawing primitives. When a cell stops the print the
+    // result holds the pages so far and the failure (printFailureText).
+    PrintDocument printDocument();
+    // "エクセル変換": writes the document as a workbook to `path`, one feeder
+    // per worksheet or 18 lines per worksheet. Returns the reason of a failure.
+    std::optional<std::string> exportWorkbook(const std::string& path, WorkbookMode mode,
+                                              const ExportProgress& progress = {});
+    // Building name + "_電路計算書.xlsx" beside the sheet file.
+    std::string proposedWorkbookPath() const;
 
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }
