@@ -261,12 +261,12 @@ void TForm2::methodLayout()
     ComboBox16Visible = layout.depthVisible;
     Button11Lower = layout.cableButtonLower;
     Label58 = layout.note;
-    ActiveControl = "Button11";
 }
 
 void TForm2::ComboBox14Change()
 {
     methodLayout();
+    ActiveControl = "Button11";
     if (methodLayoutOf(ComboBox14).opensCableWindow) Button11Click();
 }
 

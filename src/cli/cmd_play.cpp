@@ -1,0 +1,67 @@
+// `play`: runs a scenario through the entry forms and the sheet as a user
+// would, and prints every message, question and error the program shows.
+#include <fstream>
+#include <iostream>
+
+#include "app/forms.h"
+#include "app/script_host.h"
+#include "cli/command.h"
+
+namespace tolvane::cli {
+namespace {
+
+int usage()
+{
+    std::cerr << "usage: tolvane-cli play SCENARIO [--sheet IN.ksk] [-o OUT.ksk]\n";
+    return kExitBadInput;
+}
+
+int runPlay(const std::vector<std::string>& args)
+{
+    std::string scenario, sheet, output;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if ((args[i] == "--sheet" || args[i] == "-o") && i + 1 < args.size())
+            (args[i] == "--sheet" ? sheet : output) = args[++i];
+        else if (scenario.empty() && !args[i].empty() && args[i][0] != '-')
+            scenario = args[i];
+        else
+            return usage();
+    }
+    if (scenario.empty()) return usage();
+
+    std::ifstream in(scenario, std::ios::binary);
+    if (!in) {
+        std::cerr << "cannot read " << scenario << "\n";
+        return kExitBadInput;
+    }
+
+    Forms forms;
+    forms.mainWindowShown();
+    if (!sheet.empty()) {
+        if (auto reason = forms.form1.loadSheetFile(sheet)) {
+            std::cerr << sheet << ": " << *reason << "\n";
+            return kExitBadInput;
+        }
+    }
+
+    ScriptHost host(std::cout);
+    try {
+        host.run(forms, parseScenario(in));
+    } catch (const ScriptError& e) {
+        std::cout.flush();
+        std::cerr << e.what() << "\n";
+        return kExitReported;
+    }
+    if (!output.empty()) {
+        if (auto reason = forms.form1.saveSheetFile(output)) {
+            std::cerr << output << ": " << *reason << "\n";
+            return kExitReported;
+        }
+    }
+    return kExitOk;
+}
+
+const CommandRegistration registration("play", "play SCENARIO [--sheet IN.ksk] [-o OUT.ksk]", runPlay);
+
+}  // namespace
+}  // namespace tolvane::cli
