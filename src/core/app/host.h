@@ -32,6 +32,8 @@ public:
     virtual void warn(std::string_view text) = 0;         // warning box, one button
     virtual void reportError(std::string_view text) = 0;  // the general error box
     virtual void beep() = 0;
+    // Brings a sheet row into view and selects it (before a report about it).
+    virtual void scrollToRow(int /*row*/) {}
 
     virtual void showKeypad(TForm3& keypad) = 0;
     virtual void showCalculator(TForm5& calculator) = 0;

@@ -52,7 +52,10 @@ WindowSize TForm1::FormCreate(const std::string& programPath, const std::vector<
     kidou = 0;
     Button124Click();
     modified = false;
-    if (!args.empty()) FileName = args.front();
+    if (!args.empty()) {
+        FileName = args.front();
+        Button8Click();
+    }
     return size;
 }
 
@@ -62,7 +65,9 @@ void TForm1::FormShow()
     keitou = 1;
     Panel6Visible = false;
     Button20Click();
-    // Load settings and the era label follow in the settings commands.
+    Button22Click();
+    // A sheet file opened from the command line keeps the era of its date.
+    if (FileName.empty()) Label56 = Edit2;
 }
 
 void TForm1::Button124Click()
@@ -132,6 +137,16 @@ void TForm1::Button19Click()
 }
 
 void TForm1::Button26Click() { Panel30Visible = false; }
+
+void TForm1::Button18Click()
+{
+    Button21Click();
+    Panel30Visible = false;
+    Button17Click();
+    Button10Click();
+    Button6Click();
+    Button7Click();
+}
 
 void TForm1::RadioButton1Click()
 {

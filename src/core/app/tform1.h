@@ -127,6 +127,9 @@ public:
     void Button20Click();   // era conversion "和暦←→西暦変換計算"
     void Button19Click();   // "設定": show the settings panel
     void Button26Click();   // "閉じる": hide it
+    // "設定保存" of the settings panel: writes set.ini, hides the panel and
+    // recalculates the current feeder range.
+    void Button18Click();
 
     // Radio buttons: selecting one runs its behaviour when its state changes.
     void RadioButton1Click();  // 60Hz
@@ -174,7 +177,6 @@ public:
     // A mouse release on the sheet over row uy1 (already stored): updates the
     // popup menu and the selection; true when the menu is to be opened.
     bool StringGrid1PopupRelease(bool rightButton);
-
 
     // ---- sheet calculations (tform1_calc.cpp), on the feeder range s1..e1
     // Each throws ConversionError at a cell that is not a number; what it

@@ -39,7 +39,10 @@ void TForm1::Button25Click()
     applyDrawingChecks(StringGrid1);
     const Review review = reviewJudgements(StringGrid1);
     if (!host) return;
-    for (const ReviewReport& report : review.reports) host->warn(report.text);
+    for (const ReviewReport& report : review.reports) {
+        host->scrollToRow(report.row);
+        host->warn(report.text);
+    }
     if (review.error) {
         host->reportError(review.error->message);
         return;
