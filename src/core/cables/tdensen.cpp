@@ -107,7 +107,12 @@ void Tdensen::Button1Click()
         ComboBox3Items = texts(family->types);
         ComboBox3 = ComboBox3Items.front();
         switch (family->catalogue) {
-        case CatalogueTable::IV: Button8Click(); break;
+        case CatalogueTable::IV:
+            // The IV currents follow what the conduit panel shows, so that
+            // its ambient temperature is never shown beside 30 °C values.
+            Button8Click();
+            RadioButton1Click();
+            break;
         case CatalogueTable::CV: Button9Click(); break;
         case CatalogueTable::CVT: Button10Click(); break;
         case CatalogueTable::FP: Button12Click(); break;

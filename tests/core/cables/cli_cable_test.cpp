@@ -1,0 +1,73 @@
+#include <gtest/gtest.h>
+
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    std::string out;
+    int status;
+};
+
+// Runs `tolvane-cli cable ARGS`; `streams` picks what is captured.
+CliRun cable(const std::string& args, const char* streams = "2>/dev/null")
+{
+    std::string command = std::string("'") + TOLVANE_CLI + "' cable " + args + " " + streams;
+    FILE* pipe = popen(command.c_str(), "r");
+    CliRun run{"", -1};
+    if (!pipe) return run;
+    char buffer[256];
+    while (std::fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
+    int status = pclose(pipe);
+    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return run;
+}
+
+}  // namespace
+
+TEST(CableCommand, PrintsWhatTheWindowShowsAndHandsBack)
+{
+    struct Case {
+        const char* args;
+        const char* out;
+    } cases[] = {
+        {"--family 1 --type CV-T --size 38゜ --grouping 1,2,S=d",
+         "key=CV-T 38\ndisplay=131\ncable=CV-T38゜\nR=0.626\nX=0.115\nallowable=132\nsize=38\n"},
+        {"--family 1 --type CV-T --size 38゜ --grouping 1,2,S=d --freq 50",
+         "key=CV-T 38\ndisplay=131\ncable=CV-T38゜\nR=0.626\nX=0.0955\nallowable=132\nsize=38\n"},
+        {"--family 7 --size 14゜ --wires 2 --method 保護管配線",
+         "key=IV 14゜\ndisplay=55\ncable=IV14゜\nR=1.5\nX=0.106\nallowable=55\nsize=14\n"},
+        {"--family 7 --size 5.5゜ --iv-ambient 40",
+         "key=IV 5.5゜\ndisplay=28\ncable=IV5.5゜\nR=3.85\nX=0.11\nallowable=28\nsize=5.5\n"},
+        {"--family 1 --size 38゜ --method 地中保護管配線 --depth H=300",
+         "key=CV-T 38\ndisplay=139\ncable=CV-T38゜\nR=0.626\nX=0.115\nallowable=139\nsize=38\n"},
+        {"--family 1 --size 38゜ --ambient 45", "key=CV-T 38\ndisplay=147\ncable=CV-T38゜\nR=0.626\nX=0.115\nallowable=147\nsize=38\n"},
+        {"'--family' '600V CV及びEM 600V CE/F 2心、3心一括シース' --type CE --size 2゜ --system 単相2線 --factor 0.5",
+         "key=CV 2  -2C\ndisplay=14\ncable=CE2゜\nR=12\nX=0.119\nallowable=14\nsize=2\n"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = cable(c.args);
+        EXPECT_EQ(r.status, 0) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+}
+
+TEST(CableCommand, NothingHandedBackIsReportedOnStandardError)
+{
+    CliRun out = cable("--family 5 --size 22゜ --system 三相4線");
+    EXPECT_EQ(out.status, 1);
+    EXPECT_EQ(out.out, "key=CV 22 \ndisplay=0\n");
+    CliRun err = cable("--family 5 --size 22゜ --system 三相4線", "2>&1 >/dev/null");
+    EXPECT_EQ(err.out, "この電線・ケーブルは許容電流表にありません\n");
+}
+
+TEST(CableCommand, BadArgumentsAreRefused)
+{
+    for (const char* args : {"--size 38゜", "--family 18 --size 38゜", "--family 1 --size 39゜",
+                             "--family 1 --size 38゜ --type CV", "--family 1 --size 38゜ --grouping 2,1,S=d",
+                             "--family 1 --size 38゜ --wires 8", "--family 1 --size 38゜ --freq 55", "--family 1 --bogus 1"})
+        EXPECT_EQ(cable(args).status, 2) << args;
+}
