@@ -135,8 +135,12 @@ void setUpPage(lxw_worksheet* ws)
     worksheet_set_h_pagebreaks(ws, rowBreaks);
     const auto& widths = templateColumnWidths();
     for (lxw_col_t c = 0; c < widths.size(); ++c) worksheet_set_column(ws, c, c, widths[c], nullptr);
+    // The library leaves out a height equal to its default of 15 points, and
+    // such a row would then grow or shrink with its text; a hair above it is
+    // stored and shows as 15.
     const auto& heights = templateRowHeights();
-    for (lxw_row_t r = 0; r < heights.size(); ++r) worksheet_set_row(ws, r, heights[r], nullptr);
+    for (lxw_row_t r = 0; r < heights.size(); ++r)
+        worksheet_set_row(ws, r, heights[r] == LXW_DEF_ROW_HEIGHT ? heights[r] + 0.0001 : heights[r], nullptr);
 }
 
 lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& formats)

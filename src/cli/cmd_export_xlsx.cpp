@@ -1,0 +1,53 @@
+// `export-xlsx FILE.ksk OUT.xlsx --mode item|rows18`: writes the calculation
+// document of a sheet file as a workbook, as "エクセル変換" does.
+#include <iostream>
+
+#include "app/tform1.h"
+#include "cli/command.h"
+
+namespace tolvane::cli {
+namespace {
+
+int usage()
+{
+    std::cerr << "usage: tolvane-cli export-xlsx FILE.ksk OUT.xlsx [--mode item|rows18]\n";
+    return kExitBadInput;
+}
+
+int runExportXlsx(const std::vector<std::string>& args)
+{
+    std::vector<std::string> files;
+    WorkbookMode mode = WorkbookMode::PerItem;
+    for (std::size_t i = 0; i < args.size(); ++i) {
+        if (args[i] == "--mode" && i + 1 < args.size()) {
+            const std::string& m = args[++i];
+            if (m == "item")
+                mode = WorkbookMode::PerItem;
+            else if (m == "rows18")
+                mode = WorkbookMode::Rows18;
+            else
+                return usage();
+        } else {
+            files.push_back(args[i]);
+        }
+    }
+    if (files.size() != 2) return usage();
+    TForm1 form;
+    form.FormCreate("", {}, 1600, 900);
+    form.FormShow();
+    if (auto reason = form.loadSheetFile(files[0])) {
+        std::cerr << "ファイルを読み込めませんでした: " << *reason << "\n";
+        return kExitBadInput;
+    }
+    if (auto reason = form.exportWorkbook(files[1], mode)) {
+        std::cerr << *reason << "\n";
+        return kExitReported;
+    }
+    return kExitOk;
+}
+
+const CommandRegistration registration("export-xlsx", "export-xlsx FILE.ksk OUT.xlsx [--mode item|rows18]",
+                                       runExportXlsx);
+
+}  // namespace
+}  // namespace tolvane::cli
