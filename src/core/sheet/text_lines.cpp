@@ -26,10 +26,20 @@ std::string writeTextLines(const std::vector<std::string>& lines)
 {
     std::size_t size = 0;
     for (const auto& line : lines) size += line.size() + 2;
+    // "▶" of the tree marks has no place in CP932 and is written as "?".
+    // Replacing it here gives the same bytes as the encoder's own fallback,
+    // which restarts its work at every such character and makes a large
+    // sheet slow to save.
+    constexpr std::string_view triangle = "▶";
     std::string text;
     text.reserve(size);
     for (const auto& line : lines) {
-        text += line;
+        std::size_t from = 0;
+        for (std::size_t at; (at = line.find(triangle, from)) != std::string::npos; from = at + triangle.size()) {
+            text.append(line, from, at - from);
+            text += '?';
+        }
+        text.append(line, from);
         text += "\r\n";
     }
     return encodeCp932(text);
