@@ -61,6 +61,7 @@ template <class Form>
 struct ClickControl {
     std::string_view name;
     void (Form::*click)();
+    bool Form::*enabled = nullptr;  // a disabled control takes no clicks
 };
 
 template <class Form>
@@ -104,7 +105,8 @@ struct Controls<TForm2> {
         {"ActiveControl", &F::ActiveControl, nullptr},
     };
     static inline const ClickControl<F> clicks[] = {
-        {"Button1", &F::Button1Click},   {"Button2", &F::Button2Click},   {"Button3", &F::Button3Click},
+        {"Button1", &F::Button1Click, &F::Button1Enabled},
+        {"Button2", &F::Button2Click},   {"Button3", &F::Button3Click},
         {"Button4", &F::Button4Click},   {"Button5", &F::Button5Click},   {"Button6", &F::Button6Click},
         {"Button7", &F::Button7Click},   {"Button8", &F::Button8Click},   {"Button9", &F::Button9Click},
         {"Button10", &F::Button10Click}, {"Button11", &F::Button11Click}, {"Button12", &F::Button12Click},
@@ -113,7 +115,8 @@ struct Controls<TForm2> {
         {"RadioButton1", &F::RadioButton1Click}, {"RadioButton2", &F::RadioButton2Click},
         {"RadioButton3", &F::RadioButton3Click}, {"RadioButton4", &F::RadioButton4Click},
         {"RadioButton5", &F::RadioButton5Click}, {"Edit5", &F::Edit5MouseDown},
-        {"Edit3", &F::Edit3MouseDown},   {"Close", &F::FormClose},
+        {"Edit3", &F::Edit3MouseDown, &F::Edit3Enabled},
+        {"Close", &F::FormClose},
     };
     static inline const FlagControl<F> flags[] = {
         {"Button1Enabled", &F::Button1Enabled, false},       {"Edit3Enabled", &F::Edit3Enabled, false},
@@ -364,6 +367,7 @@ void ScriptHost::runForm(Form& form)
             if (control->change) event([&] { (form.*(control->change))(); });
         } else if (command == "click" && args == 1) {
             if (auto* click = find<ClickControl<Form>>(C::clicks, line.words[1])) {
+                if (click->enabled && !(form.*(click->enabled))) fail(line, line.words[1] + " is disabled");
                 event([&] { (form.*(click->click))(); });
             } else if (auto* flag = find<FlagControl<Form>>(C::flags, line.words[1]); flag && flag->toggles) {
                 form.*(flag->flag) = !(form.*(flag->flag));

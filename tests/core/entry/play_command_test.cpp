@@ -58,6 +58,7 @@ TEST(PlayCommand, AStepThatCannotRunStopsWithItsLine)
         {"dblclick 0\nclick Button99\n", "line 2"},
         {"dblclick 0\nset ComboBox14 保護管配線\n", "no queued cable window"},  // the window opened unscripted
         {"dblclick 0\n", "still open"},
+        {"dblclick 0\nclick Button1\nclick Edit3\n", "Edit3 is disabled"},  // the dwelling current is computed
         {"answer yes\n", "never used"},
         {"dblclick 0\nclick Button4\nclick Button5\nfrobnicate\n", "line 4"},
     };
