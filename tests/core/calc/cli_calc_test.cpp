@@ -1,0 +1,63 @@
+// tolvane-cli calc prints exactly what the forms would show.
+#include <gtest/gtest.h>
+
+#include <array>
+#include <cstdio>
+#include <string>
+
+namespace {
+
+struct CliRun {
+    int exitCode;
+    std::string out;
+};
+
+CliRun cli(const std::string& args)
+{
+    std::string command = std::string(TOLVANE_CLI) + " " + args + " 2>/dev/null";
+    FILE* pipe = popen(command.c_str(), "r");
+    std::string out;
+    std::array<char, 256> buf{};
+    while (fgets(buf.data(), static_cast<int>(buf.size()), pipe)) out += buf.data();
+    int status = pclose(pipe);
+    return {WEXITSTATUS(status), out};
+}
+
+}  // namespace
+
+TEST(CliCalc, PrintsTheFormsResults)
+{
+    struct Case {
+        const char* args;
+        const char* out;
+    } cases[] = {
+        {"calc impedance 0.1 0.08 0.8", "0.128\n"},
+        {"calc drop 三相3線 100 50 0.2", "1.73\n"},
+        {"calc refvoltage 230/400", "230\n"},
+        {"calc allowable transformer 100 230", "5 12\n"},
+        {"calc allowable utility 150 200", "6 12\n"},
+        {"calc allowable percent:4 10 100", "4 4\n"},
+        {"calc breaker 850", "1000\n"},
+        {"calc breaker 1600.5", "\n"},
+        {"calc dwelling 7 0 30", "174.3 174 175\n"},
+        {"calc dwelling 20 20 40", "736 736 800\n"},
+        {"calc current three 10 200 80", "36.08\n"},
+        {"calc current single 2 100 80", "25.00\n"},
+        {"calc power single 30 100 100", "3\n"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = cli(c.args);
+        EXPECT_EQ(r.exitCode, 0) << c.args;
+        EXPECT_EQ(r.out, c.out) << c.args;
+    }
+}
+
+TEST(CliCalc, BadInputExitsWithTwo)
+{
+    for (const char* args : {"calc drop 単相2線 Z 50 0.2", "calc impedance 0.1 0.08 1.2", "calc allowable x 10 100",
+                             "calc allowable transformer 10 abc", "calc", "calc breaker"}) {
+        CliRun r = cli(args);
+        EXPECT_EQ(r.exitCode, 2) << args;
+        EXPECT_EQ(r.out, "") << args;
+    }
+}
