@@ -1,0 +1,37 @@
+// Draws the calculation document's pages on a paint device: a printer chosen
+// in the print dialog, or a PDF file at 600 dpi.
+#pragma once
+
+#include <QString>
+
+#include <optional>
+#include <string>
+
+#include "output/print_page.h"
+
+class QPainter;
+class QPagedPaintDevice;
+class QPrinter;
+
+namespace tolvane::print {
+
+// Lets the document font "ＭＳ 明朝" be drawn with the installed Mincho font.
+void substituteDocumentFont();
+
+// Draws one page; positions are multiplied by the page scale of each axis,
+// pen widths stay device pixels.
+void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY);
+
+// Draws every page on an A4 landscape page of `device` (a printer or a PDF
+// writer whose painting has not begun). Returns the reason of a failure.
+std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPaintDevice& device);
+
+// Sets the printer to A4 landscape with the building name as job title, and
+// prints the pages.
+std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer);
+
+// Writes the pages as a PDF at 600 dpi with the fonts embedded. An existing
+// file is replaced only once the new one is complete.
+std::optional<std::string> writePdf(const PrintDocument& document, const QString& path);
+
+}  // namespace tolvane::print

@@ -1,0 +1,75 @@
+"""Prints sheet files to PDF with tolvane-cli and reads the result back with
+poppler's pdfinfo, pdffonts and pdftotext.
+
+usage: check_pdf.py TOLVANE_CLI FIXTURE_DIR WORK_DIR
+"""
+import os
+import subprocess
+import sys
+import unittest
+
+CLI, FIXTURES, WORK = sys.argv[1:4]
+
+
+def print_pdf(fixture):
+    out = os.path.join(WORK, os.path.splitext(fixture)[0] + ".pdf")
+    if os.path.exists(out):
+        os.remove(out)
+    run = subprocess.run([CLI, "print-pdf", os.path.join(FIXTURES, fixture), out], capture_output=True, text=True)
+    return out, run
+
+
+def tool(*args):
+    return subprocess.run(args, capture_output=True, text=True, check=True).stdout
+
+
+def pages_text(pdf):
+    return tool("pdftotext", "-layout", pdf, "-").split("\f")
+
+
+class PrintPdf(unittest.TestCase):
+    def test_sample_sheet_prints_one_a4_landscape_page(self):
+        pdf, run = print_pdf("small.ksk")
+        self.assertEqual(run.returncode, 0, run.stderr)
+        info = tool("pdfinfo", pdf)
+        self.assertIn("Pages:           1", info)
+        self.assertIn("842 x 595 pts (A4)", info)
+        self.assertIn("テスト ビル", info)  # the building name is the job title
+        fonts = tool("pdffonts", pdf).splitlines()[2:]
+        self.assertTrue(fonts)
+        for line in fonts:
+            self.assertIn("IPAMincho", line)
+            self.assertIn(" yes ", line)  # embedded
+        text = pages_text(pdf)[0]
+        for expected in ("(様式 電－８－１)", "電路計算書（幹線用）", "建物名称", "テスト ビル", "令和 5 年 12 月 9 日",
+                         "周波数 [Hz]：", "60", "電線及びケーブル", "各線間の電圧降下", "中性線がある場合は中性線との電圧降下",
+                         "単相3線式、三相4線式", "Ｈ２１", "P-1", "L-1", "電灯盤１", "75.50", "1234.50", "0.529",
+                         "[ｹｰﾌﾞﾙﾗｯｸ配線]", "(保護管配線)"):
+            self.assertIn(expected, text)
+        self.assertNotIn("予備回路", text)          # remarks stay off paper
+        self.assertNotIn("動力制御盤ポンプ用", text)  # a load name without a length is not drawn
+
+    def test_long_sheet_prints_eighteen_lines_a_page(self):
+        pdf, run = print_pdf("large.ksk")
+        self.assertEqual(run.returncode, 0, run.stderr)
+        self.assertIn("Pages:           3", tool("pdfinfo", pdf))
+        pages = [p for p in pages_text(pdf) if p.strip()]
+        self.assertEqual(len(pages), 3)
+        for number, page in enumerate(pages, 1):
+            self.assertIn("電路計算書（幹線用）", page)
+            self.assertIn(f"P-{number}", page)
+        self.assertIn("A:B/C", pages[2])
+
+    def test_cell_that_is_no_number_stops_with_a_warning(self):
+        pdf, run = print_pdf("bad_cell.ksk")
+        self.assertEqual(run.returncode, 1)
+        self.assertIn("情報不足で印刷出来ませんでした。", run.stderr)
+        self.assertIn("9 行目", run.stderr)
+        # The pages drawn until then are kept: the lines, without the frame texts.
+        text = pages_text(pdf)[0]
+        self.assertIn("P-2", text)
+        self.assertNotIn("電路計算書（幹線用）", text)
+
+
+if __name__ == "__main__":
+    unittest.main(argv=sys.argv[:1], verbosity=1)
