@@ -126,7 +126,6 @@ void BranchFormDialog::buildRowArea(QWidget* a)
                 p.drawText(box, Qt::AlignCenter, QString::fromUtf8("接続材"));
             }
         }
-        if (m_.MainDevicePictureVisible) paintBreaker(p, QRect(r.right() - 30, r.bottom() - 40, 22, 22));
     });
 
     // The length: below the drawing, or beside it on segment and branch-point rows.
@@ -157,7 +156,12 @@ void BranchFormDialog::buildRowArea(QWidget* a)
     clearsOnDoubleClick(main, "ComboBox12");
     text(device, "A", at(74, 20, 14, 26));
     button(device, "Button1", TForm4::Button1Caption, at(92, 20, 50, 26), [this] { m_.Button1Click(); });
-    onRefresh([this, device] { device->setGeometry(m_.MainDeviceCompact ? QRect(300, 96, 150, 50) : QRect(196, 156, 150, 50)); });
+    // The main device's picture, shown while a rating is entered.
+    auto* devicePicture = new Picture(device, at(146, 20, 26, 26), [](QPainter& p, const QRect& r) {
+        paintBreaker(p, r.adjusted(2, 2, -2, -2));
+    });
+    bindVisible(devicePicture, m_.MainDevicePictureVisible);
+    onRefresh([this, device] { device->setGeometry(m_.MainDeviceCompact ? QRect(300, 96, 176, 50) : QRect(196, 156, 176, 50)); });
     QLabel* hint = text(a, TForm4::Label15Caption, at(10, 300, 460, 20));
     hint->setStyleSheet("color: #c00000;");
     bindVisible(hint, m_.Label15Visible);

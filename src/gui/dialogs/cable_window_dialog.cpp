@@ -115,6 +115,8 @@ void CableWindowDialog::buildImpedancePanel(QWidget* p)
     grid_->setSelectionMode(QAbstractItemView::SingleSelection);
     grid_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     grid_->setMouseTracking(true);
+    grid_->setTextElideMode(Qt::ElideNone);
+    grid_->setWordWrap(false);
     grid_->verticalHeader()->setDefaultSectionSize(20);
     for (int c = 0; c < m_.StringGrid7.colCount(); ++c) grid_->setColumnWidth(c, 76);
     QFont gf = grid_->font();
@@ -166,6 +168,8 @@ void CableWindowDialog::refreshGrid()
     const TextGrid& g = m_.StringGrid7;
     if (grid_->rowCount() != g.rowCount()) grid_->setRowCount(g.rowCount());
     const QColor fixed = palette().color(QPalette::Button);
+    QFont headingFont = grid_->font();
+    headingFont.setPointSizeF(headingFont.pointSizeF() - 1.5);
     for (int r = 0; r < g.rowCount(); ++r)
         for (int c = 0; c < g.colCount(); ++c) {
             QTableWidgetItem* item = grid_->item(r, c);
@@ -179,6 +183,7 @@ void CableWindowDialog::refreshGrid()
                 // The two heading rows stay put like fixed rows.
                 item->setFlags(Qt::ItemIsEnabled);
                 item->setBackground(fixed);
+                item->setFont(headingFont);
             } else {
                 item->setTextAlignment(c == 0 ? Qt::AlignLeft | Qt::AlignVCenter : Qt::AlignRight | Qt::AlignVCenter);
             }

@@ -113,42 +113,40 @@ void paintTapRule(QPainter& p, const QRect& r)
     p.setFont(f);
     p.setPen(Qt::black);
 
-    const int x = r.x() + 8;
-    int y = r.y();
-    p.drawText(QRect(x, y, r.width() - 8, 16), Qt::AlignLeft, u("※太い幹線を保護する過電流遮断器"));
-    y += 18;
-    QRect breaker(x + 10, y, 22, 18);
+    // The breaker of the thick trunk and the trunk along the top.
+    const int x = r.x() + 6;
+    p.drawText(QRect(x, r.y(), r.width() - 6, 14), Qt::AlignLeft | Qt::AlignVCenter,
+               u("※太い幹線を保護する過電流遮断器"));
+    QRect breaker(x, r.y() + 18, 20, 20);
     paintBreaker(p, breaker);
-    p.drawText(QRect(breaker.right() + 4, y, 30, 18), Qt::AlignLeft | Qt::AlignVCenter, u("Ib"));
-
-    // The thick trunk down from the breaker.
-    const int trunkX = breaker.center().x();
-    const int trunkTop = breaker.bottom();
-    const int trunkBottom = r.bottom() - 6;
-    paintBar(p, QRect(trunkX - 3, trunkTop, 6, trunkBottom - trunkTop), QColor(0x30, 0x50, 0xc0));
     p.setPen(Qt::black);
-    p.drawText(QRect(trunkX + 8, trunkTop + 4, 30, 16), Qt::AlignLeft, u("Iw"));
+    p.drawText(QRect(x, breaker.bottom() + 2, 24, 14), Qt::AlignCenter, u("Ib"));
+    const int trunkY = breaker.center().y();
+    paintBar(p, QRect(breaker.right(), trunkY - 4, r.right() - breaker.right() - 4, 8), QColor(0x30, 0x50, 0xc0));
+    p.setPen(Qt::black);
+    p.drawText(QRect(breaker.right() + 6, trunkY + 6, 30, 14), Qt::AlignLeft, u("Iw"));
 
-    struct Branch {
+    // Three taps down from the trunk, each ending at its breaker.
+    struct Tap {
         const char* rule;
         const char* limit;
+        int length;
     };
-    const Branch branches[] = {
-        {"i≧Ib又はIw x 0.55", "長さ制限なし"},
-        {"i≧Ib又はIw x 0.35", "長さ8m以下"},
-        {"", "長さ3m以下"},
+    const Tap taps[] = {
+        {"i≧Ib又はIw x 0.55", "長さ制限なし", 56},
+        {"i≧Ib又はIw x 0.35", "長さ8m以下", 40},
+        {"", "長さ3m以下", 22},
     };
-    const int span = (trunkBottom - trunkTop - 24) / 3;
+    const int step = (r.width() - 60) / 3;
     for (int i = 0; i < 3; ++i) {
-        int by = trunkTop + 28 + i * span;
-        int length = i == 0 ? 120 : i == 1 ? 80 : 40;
-        paintBar(p, QRect(trunkX, by - 2, length, 4), QColor(0x20, 0x90, 0x40));
-        paintBreaker(p, QRect(trunkX + length, by - 8, 16, 16));
+        int bx = r.x() + 60 + i * step;
+        int bottom = trunkY + 4 + taps[i].length;
+        paintBar(p, QRect(bx - 2, trunkY + 4, 5, taps[i].length), QColor(0x20, 0x90, 0x40));
+        paintBreaker(p, QRect(bx - 8, bottom, 16, 16));
         p.setPen(Qt::black);
-        int tx = trunkX + length + 22;
-        p.drawText(QRect(tx, by - 16, r.right() - tx, 16), Qt::AlignLeft | Qt::AlignVCenter, u(branches[i].rule));
-        p.drawText(QRect(trunkX + 12, by + 3, length + 80, 16), Qt::AlignLeft | Qt::AlignVCenter,
-                   u(branches[i].limit));
+        int tx = bx + 12;
+        if (*taps[i].rule) p.drawText(QRect(tx, trunkY + 8, step - 14, 14), Qt::AlignLeft, u(taps[i].rule));
+        p.drawText(QRect(tx, trunkY + 24, step - 14, 14), Qt::AlignLeft, u(taps[i].limit));
     }
     p.restore();
 }
@@ -157,26 +155,27 @@ void paintDwellingRun(QPainter& p, const QRect& r, bool twoSystems)
 {
     p.save();
     const QColor trunk(0x30, 0x50, 0xc0), branch(0x20, 0x90, 0x40), second(0xd0, 0x60, 0x20);
-    QRect board(r.x(), r.y(), 60, 36);
+    QRect board(r.x(), r.y() + 22, 60, 36);
     paintBoard(p, board, u("分電盤"));
     paintBreaker(p, QRect(board.right() + 4, board.center().y() - 8, 16, 16));
     const int y = board.center().y();
     const int x0 = board.right() + 20;
-    const int x1 = r.right() - 50;
-    paintBar(p, QRect(x0, y - 3, x1 - x0, 6), trunk);
+    const int x1 = r.right() - 80;
+    paintBar(p, QRect(x0, y - 3, x1 - x0, 7), trunk);
     // Dwellings of the first system below the trunk.
     const int dwellings = 5;
     for (int i = 0; i < dwellings; ++i) {
         int bx = x0 + 30 + i * (x1 - x0 - 40) / dwellings;
-        paintBar(p, QRect(bx - 2, y, 4, 26), branch);
-        paintBoard(p, QRect(bx - 14, y + 26, 28, 18), u("住戸"));
+        paintBar(p, QRect(bx - 2, y, 5, 20), branch);
+        paintBoard(p, QRect(bx - 16, y + 20, 32, 18), u("住戸"));
     }
     if (twoSystems) {
-        // The second system: its trunk and two of its dwellings.
-        paintBar(p, QRect(x0 + 10, y - 30, 6, 27), second);
-        paintBar(p, QRect(x0 + 10, y - 33, x1 - x0 - 10, 6), second);
-        paintBar(p, QRect(x1 - 4, y - 33, 4, 0 + 20), second);
-        for (int i = 0; i < 2; ++i) paintBoard(p, QRect(x1 - 40 + i * 30, y - 56, 28, 18), u("住戸"));
+        // The second system: up from the trunk, along, and down to its dwellings.
+        const int top = r.y() + 4;
+        paintBar(p, QRect(x0 + 8, top, 6, y - top - 3), second);
+        paintBar(p, QRect(x0 + 8, top, x1 - x0 + 20, 6), second);
+        paintBar(p, QRect(x1 + 24, top, 6, y - top), second);
+        paintBoard(p, QRect(x1 + 34, y - 8, 32, 18), u("住戸"));
     }
     p.restore();
 }
@@ -192,20 +191,20 @@ void paintRowPlace(QPainter& p, const QRect& r, int pat)
     // Head row: from the breaker along the top and down to the first branch point.
     const int trunkX = r.x() + 150;
     const int y0 = board.center().y();
-    paintBar(p, QRect(board.right() + 18, y0 - 3, trunkX - board.right() - 18, 6), colour(4));
-    paintBar(p, QRect(trunkX - 3, y0, 6, 30), colour(4));
+    paintBar(p, QRect(board.right() + 18, y0 - 4, trunkX - board.right() - 18, 8), colour(4));
+    paintBar(p, QRect(trunkX - 4, y0, 8, 30), colour(4));
     // Branch point, segment to the next branch point, then the next branch point.
     const int bp1 = y0 + 30, bp2 = r.bottom() - 30;
     p.setBrush(colour(3));
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPoint(trunkX, bp1), 6, 6);
-    paintBar(p, QRect(trunkX - 3, bp1 + 6, 6, bp2 - bp1 - 12), colour(2));
+    paintBar(p, QRect(trunkX - 4, bp1 + 6, 8, bp2 - bp1 - 12), colour(2));
     p.setBrush(other);
     p.setPen(Qt::NoPen);
     p.drawEllipse(QPoint(trunkX, bp2), 6, 6);
     // A branch to a dwelling from each branch point.
     for (int y : {bp1, bp2}) {
-        paintBar(p, QRect(trunkX + 6, y - 2, 90, 4), y == bp1 ? colour(1) : other);
+        paintBar(p, QRect(trunkX + 6, y - 3, 90, 7), y == bp1 ? colour(1) : other);
         paintBoard(p, QRect(trunkX + 96, y - 12, 40, 24), u("住戸"));
     }
     p.restore();
@@ -218,34 +217,40 @@ void paintGrouping(QPainter& p, const QRect& r, int tiers, int perTier, int spac
     p.setPen(QPen(Qt::gray, 1));
     p.drawRect(r.adjusted(0, 0, -1, -1));
     tiers = std::clamp(tiers, 1, 3);
-    perTier = std::clamp(perTier, 1, 8);
+    perTier = std::clamp(perTier, 1, 7);
     spacing = std::clamp(spacing, 1, 3);
 
-    const int d = 14;
+    // The diameter shrinks so that the widest spacing still fits.
+    const int left = r.x() + 40;
+    const int room = r.right() - 30 - left;
+    const int d = std::min(22, room / std::max(1, (perTier - 1) * spacing + 1));
     const int pitch = d * spacing;
-    const int left = r.x() + 30;
-    const int bottom = r.bottom() - 22;
-    p.setPen(Qt::black);
+    const int bottom = r.bottom() - 40;
     for (int t = 0; t < tiers; ++t) {
-        int cy = bottom - t * (d + 12);
+        int cy = bottom - t * (d + 10);
         // The tier's support (a rack rung).
-        p.setPen(QPen(QColor(0x80, 0x60, 0x30), 2));
-        p.drawLine(left - 8, cy + d / 2 + 2, left + (perTier - 1) * pitch + d + 8, cy + d / 2 + 2);
+        p.setPen(QPen(QColor(0x80, 0x60, 0x30), 3));
+        p.drawLine(left - 8, cy + d / 2 + 3, left + (perTier - 1) * pitch + d + 8, cy + d / 2 + 3);
         p.setPen(QPen(Qt::black, 1));
-        p.setBrush(QColor(0x40, 0x40, 0x40));
+        p.setBrush(QColor(0x50, 0x50, 0x50));
         for (int c = 0; c < perTier; ++c) p.drawEllipse(QRect(left + c * pitch, cy - d / 2, d, d));
         p.setBrush(Qt::NoBrush);
-        if (more) p.drawText(QPoint(left + perTier * pitch + 8, cy + 4), u("…"));
-        p.drawText(QPoint(r.x() + 4, cy + 4), QString::number(t + 1));
+        if (more) p.drawText(QPoint(left + (perTier - 1) * pitch + d + 12, cy + 5), u("…"));
+        p.drawText(QRect(r.x() + 4, cy - 8, 30, 16), Qt::AlignLeft | Qt::AlignVCenter,
+                   QString::number(t + 1) + u("段"));
     }
     // Dimension marks: the diameter d and the spacing S between centres.
-    int cy = bottom + d / 2 + 14;
-    p.drawText(QPoint(left, cy), u("d"));
+    const int my = bottom + d / 2 + 16;
+    p.setPen(QPen(Qt::black, 1));
+    p.drawText(QRect(left, my - 8, d, 16), Qt::AlignCenter, u("d"));
     if (perTier > 1) {
-        p.drawLine(left + d / 2, cy - 6, left + d / 2 + pitch, cy - 6);
-        p.drawText(QPoint(left + d / 2 + pitch / 2 - 3, cy + 2), u("S"));
+        p.drawLine(left + d / 2, my - 10, left + d / 2 + pitch, my - 10);
+        p.drawLine(left + d / 2, my - 14, left + d / 2, my - 6);
+        p.drawLine(left + d / 2 + pitch, my - 14, left + d / 2 + pitch, my - 6);
+        p.drawText(QRect(left + d / 2, my - 8, pitch, 16), Qt::AlignCenter, u("S"));
     }
-    p.drawText(QRect(r.right() - 60, r.y() + 4, 56, 16), Qt::AlignRight, u("段・列"));
+    p.drawText(QRect(r.x() + 4, r.y() + 4, r.width() - 8, 16), Qt::AlignLeft,
+               u("列 → ") + QString::number(perTier) + (more ? u("～") : QString()));
     p.restore();
 }
 

@@ -170,8 +170,8 @@ void FeederFormDialog::buildDwellingArea(QFrame* a)
     combo(a, "ComboBox8", m_.ComboBox8, m_.VoltageItems, at(236, 10, 100, 26), [this] { m_.ComboBox8Change(); }, true);
     text(a, "V", at(340, 10, 16, 26));
 
-    new Picture(a, at(8, 42, 484, 96), [this](QPainter& p, const QRect& r) {
-        paintDwellingRun(p, r.adjusted(0, 34, 0, 0), m_.RadioButton4);
+    new Picture(a, at(8, 40, 484, 100), [this](QPainter& p, const QRect& r) {
+        paintDwellingRun(p, r, m_.RadioButton4);
     });
 
     text(a, "遮断器定格電流", at(10, 142, 110, 20));
@@ -264,9 +264,8 @@ void FeederFormDialog::buildCableArea(QWidget* a)
 
     button(a, "Button9", TForm2::Button9Caption, at(10, 356, 180, 28), [this] { m_.Button9Click(); });
     button(a, "Button10", TForm2::Button10Caption, at(196, 356, 180, 28), [this] { m_.Button10Click(); });
-    button(a, "Button14", TForm2::Button14Caption, at(10, 388, 180, 28), [this] { m_.Button14Click(); });
-    button(a, "Button12", TForm2::Button12Caption, at(196, 388, 180, 28), [this] { m_.Button12Click(); })
-        ->setStyleSheet("font-size: 8pt;");
+    button(a, "Button14", TForm2::Button14Caption, at(10, 388, 140, 28), [this] { m_.Button14Click(); });
+    button(a, "Button12", TForm2::Button12Caption, at(156, 388, 220, 28), [this] { m_.Button12Click(); });
 }
 
 void execFeederForm(QWidget* parent, Host& host, TForm2& form)

@@ -1,0 +1,20 @@
+// Pictures of the modal forms in each of their modes, for the screenshot tour:
+// the feeder form (single, dwelling with one and two systems), the branch form
+// for each kind of row, the cable window for a CV and an IV family, the keypad
+// and the calculator on both tabs.
+#pragma once
+
+#include <QString>
+
+class QWidget;
+
+namespace tolvane {
+struct Forms;
+class Host;
+}  // namespace tolvane
+
+namespace tolvane::gui {
+
+void saveDialogScreenshots(Forms& forms, Host& host, QWidget* parent, const QString& directory);
+
+}  // namespace tolvane::gui
