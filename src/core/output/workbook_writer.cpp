@@ -2,6 +2,7 @@
 
 #include <xlsxwriter.h>
 
+#include <array>
 #include <cmath>
 #include <filesystem>
 #include <map>
@@ -153,6 +154,15 @@ lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& 
                                             formats.get(page.format(m.firstRow, m.firstColumn)));
         if (e != LXW_NO_ERROR) return e;
     }
+    // The cells a merge has already written with the format they need.
+    std::array<bool, kTemplateRows * kTemplateColumns> written{};
+    for (const CellRange& m : page.merges()) {
+        const CellFormat& first = page.format(m.firstRow, m.firstColumn);
+        for (int r = m.firstRow; r <= m.lastRow; ++r)
+            for (int c = m.firstColumn; c <= m.lastColumn; ++c)
+                if ((r != m.firstRow || c != m.firstColumn) && page.format(r, c) == first)
+                    written[static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1))] = true;
+    }
     for (int r = 1; r <= kTemplateRows; ++r)
         for (int c = 1; c <= kTemplateColumns; ++c) {
             const std::string& text = page.text(r, c);
@@ -161,6 +171,7 @@ lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& 
             const auto column = static_cast<lxw_col_t>(c - 1);
             lxw_error e = LXW_NO_ERROR;
             if (text.empty()) {
+                if (written[static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1))]) continue;
                 if (lxw_format* x = formats.get(f)) e = worksheet_write_blank(ws, row, column, x);
             } else if (TypedEntry t = typedEntry(text); t.number) {
                 std::string numberFormat;
