@@ -70,6 +70,13 @@ class PrintPdf(unittest.TestCase):
         self.assertIn("P-2", text)
         self.assertNotIn("電路計算書（幹線用）", text)
 
+    def test_row_count_that_is_no_number_prints_nothing(self):
+        pdf, run = print_pdf("bad_rows.ksk")
+        self.assertEqual(run.returncode, 1)
+        self.assertIn("情報不足で印刷出来ませんでした。", run.stderr)
+        self.assertIn("2 行目", run.stderr)
+        self.assertFalse(os.path.exists(pdf))
+
 
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=1)

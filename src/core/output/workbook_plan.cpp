@@ -94,7 +94,7 @@ WorkbookPlan planPerItem(const Sheet& sheet)
         Feeder& feeder = feeders[f];
         feeder.head = r;
         // A damaged row count cannot reach past the sheet's end.
-        if (!sheet.cell(col::RowTotal, r).empty())
+        if (hasValue(sheet.cell(col::RowTotal, r)))
             feeder.rows = std::min(parseWhole(sheet.cell(col::RowTotal, r)), sheet.rowCount() - r);
         feeder.pages = std::max(1, (feeder.rows + kRowsPerPage - 1) / kRowsPerPage);
     }

@@ -60,6 +60,8 @@ void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double s
 
 std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPaintDevice& device)
 {
+    // A print stopped before its first line starts no document at all.
+    if (document.pages.empty()) return std::nullopt;
     substituteDocumentFont();
     QPainter painter;
     if (!painter.begin(&device)) return std::string("印刷を開始できません");
@@ -86,6 +88,7 @@ std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinte
 
 std::optional<std::string> writePdf(const PrintDocument& document, const QString& path)
 {
+    if (document.pages.empty()) return std::nullopt;
     const QString partial = path + QStringLiteral(".part");
     std::optional<std::string> failure;
     {

@@ -23,15 +23,17 @@ void substituteDocumentFont();
 void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY);
 
 // Draws every page on an A4 landscape page of `device` (a printer or a PDF
-// writer whose painting has not begun). Returns the reason of a failure.
+// writer whose painting has not begun); a document without pages is not
+// started. Returns the reason of a failure.
 std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPaintDevice& device);
 
 // Sets the printer to A4 landscape with the building name as job title, and
 // prints the pages.
 std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer);
 
-// Writes the pages as a PDF at 600 dpi with the fonts embedded. An existing
-// file is replaced only once the new one is complete.
+// Writes the pages as a PDF at 600 dpi with the fonts embedded; a document
+// without pages writes no file. An existing file is replaced only once the new
+// one is complete.
 std::optional<std::string> writePdf(const PrintDocument& document, const QString& path);
 
 }  // namespace tolvane::print
