@@ -37,6 +37,7 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& b
     struct stat info {};
     if (::fstat(file.fd, &info) != 0) return "ファイルを読めません（" + path + "）: " + systemReason(errno);
     if (S_ISDIR(info.st_mode)) return "ファイルではありません（" + path + "）";
+    if (info.st_size > kMaxReadBytes) return "ファイルが大きすぎます（" + path + "）";
     bytes.clear();
     if (info.st_size > 0) bytes.reserve(static_cast<std::size_t>(info.st_size));
     char buffer[65536];

@@ -8,6 +8,10 @@
 
 namespace tolvane {
 
+// No sheet or settings file comes near this size; a larger file is refused
+// before it is read, so that choosing a wrong file cannot exhaust memory.
+inline constexpr long long kMaxReadBytes = 256LL * 1024 * 1024;
+
 // Reads the file at `path` into `bytes`. Returns the reason on failure.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& bytes);
 

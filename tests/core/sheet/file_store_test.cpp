@@ -6,6 +6,7 @@
 
 #include <chrono>
 #include <filesystem>
+#include <fstream>
 #include <thread>
 
 #include "sheet/file_store.h"
@@ -85,6 +86,15 @@ TEST(FileStore, AFailedSaveReportsAndKeepsTheOldFile)
     EXPECT_TRUE(replaceFile((dir / "missing" / "a.ksk").string(), "x").has_value());
     // Nothing but the folder is left behind.
     EXPECT_EQ(std::distance(fs::directory_iterator(dir), fs::directory_iterator{}), 1);
+
+    // A file far larger than any sheet is refused without reading it.
+    const fs::path huge = dir / "huge.ksk";
+    { std::ofstream(huge).put('1'); }
+    fs::resize_file(huge, kMaxReadBytes + 1);
+    std::string bytes;
+    EXPECT_TRUE(readWholeFile(huge.string(), bytes).has_value());
+    EXPECT_TRUE(bytes.empty());
+    fs::remove(huge);
 
     // A successful replace swaps the content completely.
     const fs::path target = dir / "a.ksk";
