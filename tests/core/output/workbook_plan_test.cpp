@@ -145,6 +145,20 @@ TEST(WorkbookExport, FailureLeavesAnEarlierWorkbookAlone)
     std::filesystem::remove(path);
 }
 
+TEST(WorkbookExport, ProgressRunsUpToItsMaximum)
+{
+    TForm1 form = test::windowWith("large.ksk");
+    const std::string path = ::testing::TempDir() + "tolvane_progress_test.xlsx";
+    std::vector<std::pair<int, int>> steps;
+    ASSERT_FALSE(form.exportWorkbook(path, WorkbookMode::PerItem, [&](int p, int m) { steps.push_back({p, m}); }));
+    ASSERT_FALSE(steps.empty());
+    // 4 feeders in the title list, 1, 12 template steps, 5 worksheets.
+    EXPECT_EQ(steps.front(), std::make_pair(0, 22));
+    EXPECT_EQ(steps.back(), std::make_pair(22, 22));
+    for (std::size_t i = 1; i < steps.size(); ++i) EXPECT_GT(steps[i].first, steps[i - 1].first);
+    std::filesystem::remove(path);
+}
+
 TEST(WorkbookExport, ProposedNameSitsBesideTheSheetFile)
 {
     TForm1 form;
