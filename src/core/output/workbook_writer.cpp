@@ -146,36 +146,40 @@ void setUpPage(lxw_worksheet* ws)
 
 lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& formats)
 {
-    for (const CellRange& m : page.merges()) {
-        lxw_error e = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
-                                            static_cast<lxw_col_t>(m.firstColumn - 1),
-                                            static_cast<lxw_row_t>(m.lastRow - 1),
-                                            static_cast<lxw_col_t>(m.lastColumn - 1), "",
-                                            formats.get(page.format(m.firstRow, m.firstColumn)));
-        if (e != LXW_NO_ERROR) return e;
-    }
-    // The cells a merge has already written with the format they need.
+    auto at = [](int r, int c) { return static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1)); };
+    // A merge writes its first cell's text (unless that is a number) and fills
+    // its other cells with the first cell's format; only the cells that need
+    // something else are written again below.
     std::array<bool, kTemplateRows * kTemplateColumns> written{};
     for (const CellRange& m : page.merges()) {
         const CellFormat& first = page.format(m.firstRow, m.firstColumn);
+        const std::string& text = page.text(m.firstRow, m.firstColumn);
+        const bool textCell = !text.empty() && !typedEntry(text).number;
+        lxw_error e = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
+                                            static_cast<lxw_col_t>(m.firstColumn - 1),
+                                            static_cast<lxw_row_t>(m.lastRow - 1),
+                                            static_cast<lxw_col_t>(m.lastColumn - 1), textCell ? text.c_str() : "",
+                                            formats.get(first));
+        if (e != LXW_NO_ERROR) return e;
         for (int r = m.firstRow; r <= m.lastRow; ++r)
             for (int c = m.firstColumn; c <= m.lastColumn; ++c)
-                if ((r != m.firstRow || c != m.firstColumn) && page.format(r, c) == first)
-                    written[static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1))] = true;
+                if (page.format(r, c) == first) written[at(r, c)] = r != m.firstRow || c != m.firstColumn || textCell;
     }
     for (int r = 1; r <= kTemplateRows; ++r)
         for (int c = 1; c <= kTemplateColumns; ++c) {
+            if (written[at(r, c)]) continue;
             const std::string& text = page.text(r, c);
             const CellFormat& f = page.format(r, c);
             const auto row = static_cast<lxw_row_t>(r - 1);
             const auto column = static_cast<lxw_col_t>(c - 1);
             lxw_error e = LXW_NO_ERROR;
             if (text.empty()) {
-                if (written[static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1))]) continue;
                 if (lxw_format* x = formats.get(f)) e = worksheet_write_blank(ws, row, column, x);
             } else if (TypedEntry t = typedEntry(text); t.number) {
                 std::string numberFormat;
-                if (t.grouped) numberFormat = t.decimals > 0 ? "#,##0." + std::string(static_cast<std::size_t>(t.decimals), '0') : "#,##0";
+                if (t.grouped)
+                    numberFormat = t.decimals > 0 ? "#,##0." + std::string(static_cast<std::size_t>(t.decimals), '0')
+                                                  : "#,##0";
                 e = worksheet_write_number(ws, row, column, t.value, formats.get(f, numberFormat));
             } else {
                 e = worksheet_write_string(ws, row, column, text.c_str(), formats.get(f));
