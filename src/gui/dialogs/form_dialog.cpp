@@ -199,7 +199,17 @@ QComboBox* FormDialog::combo(QWidget* parent, const char* name, std::string& fie
         else
             refresh();
     };
-    connect(c, &QComboBox::activated, this, [c, &field, commit](int index) {
+    // Leaving an editable list makes it report its text as activated when the
+    // text names an entry; that is no choice of the user and must not run the
+    // list's handler (it would, for instance, open the cable window again).
+    auto leaving = std::make_shared<bool>(false);
+    hook(c, QEvent::FocusOut, [c, leaving](QEvent*) {
+        *leaving = true;
+        QMetaObject::invokeMethod(c, [leaving] { *leaving = false; }, Qt::QueuedConnection);
+        return false;
+    });
+    connect(c, &QComboBox::activated, this, [c, commit, leaving](int index) {
+        if (*leaving) return;
         c->setEditText(c->itemText(index));
         commit();
     });

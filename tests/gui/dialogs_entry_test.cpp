@@ -1,0 +1,214 @@
+// The entry forms on screen, driven as a user drives them: from a
+// double-click on an empty sheet row through the feeder form, the cable
+// window, the keypad and the calculator to the rows written into the sheet.
+#include <QCheckBox>
+#include <QLabel>
+#include <QRadioButton>
+#include <QtTest>
+
+#include "app/dispatch.h"
+#include "app/forms.h"
+#include "dialogs_script.h"
+#include "sheet/tree_marks.h"
+
+using namespace tolvane;
+using namespace tolvane::test;
+
+namespace {
+
+constexpr std::string_view kCvtFamily = "600V CVD、600V CVT及びEM 600V CED/F、EM 600V CET/F";
+
+struct Fixture {
+    DialogHost host;
+    Forms forms{&host};
+    Fixture()
+    {
+        forms.mainWindowShown();
+        forms.form1.uy1 = 0;  // an empty row
+        forms.form1.ux1 = 2;
+    }
+    const std::string& cell(int column, int row = 0) const { return forms.form1.StringGrid1.cell(column, row); }
+};
+
+}  // namespace
+
+class DialogsEntryTest : public QObject {
+    Q_OBJECT
+private slots:
+    void singleFeederIsRecordedFromAnEmptyRow()
+    {
+        Fixture f;
+        Script script;
+        int entryTopWhileChoosing = 0;
+        script.when("TForm2", [](QWidget* d) {
+            QVERIFY(child<QWidget>(d, "SingleArea")->isVisible());
+            choose(d, "ComboBox5", "30");
+            type(d, "Edit7", "動力盤");
+            // Choosing a cable-rack method opens the cable window at once.
+            choose(d, "ComboBox14", "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)");
+        });
+        script.when("Tdensen", [&](QWidget* d) {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (w->objectName() == "TForm2") entryTopWhileChoosing = w->y();
+            // Only the in-conduit laying condition belongs to the covered rack.
+            QVERIFY(child<QRadioButton>(d, "RadioButton9")->isVisible());
+            QVERIFY(child<QRadioButton>(d, "RadioButton9")->isChecked());
+            QVERIFY(!child<QRadioButton>(d, "RadioButton8")->isVisible());
+            QVERIFY(child<QWidget>(d, "Panel1")->isVisible());
+            choose(d, "ComboBox11", kCvtFamily);
+            doubleClickSize(d, "38゜");
+        });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Label58"), q("※[ 保護管配線 ]"));
+            QCOMPARE(textOf(d, "Edit8"), q("CV-T38゜"));
+            QCOMPARE(textOf(d, "Edit9"), q("110"));
+            QCOMPARE(textOf(d, "Edit10"), q("0.631"));
+            click(d, "Button4");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+
+        QVERIFY(script.done());
+        // The entry form was out of sight while the cable was chosen.
+        QVERIFY(entryTopWhileChoosing < -2000);
+        QVERIFY2(f.host.messages.empty(), f.host.messages.empty() ? "" : f.host.messages.front().c_str());
+        QCOMPARE(f.forms.form1.patan, 1);
+        QCOMPARE(f.cell(col::Mark), std::string(mark::Single));
+        QCOMPARE(f.cell(col::Length), std::string("30"));
+        QCOMPARE(f.cell(col::LoadName), std::string("動力盤"));
+        QCOMPARE(f.cell(col::Cable), std::string("CV-T38゜"));
+        QCOMPARE(f.cell(col::Method), std::string("[ｹｰﾌﾞﾙﾗｯｸ配線]"));
+        QCOMPARE(f.cell(col::SubMethod), std::string("保護管配線"));
+        QCOMPARE(f.cell(col::Allowable), std::string("110"));
+        QCOMPARE(f.cell(col::Impedance), std::string("0.631"));
+        QCOMPARE(f.cell(col::Drop), std::string("0.95"));
+        QCOMPARE(f.cell(col::AllowableDrop), std::string("3"));
+        QCOMPARE(f.cell(col::Size), std::string("38"));
+    }
+
+    void dwellingFeederOfTwoSystemsIsGeneratedFromAnEmptyRow()
+    {
+        Fixture f;
+        Script script;
+        script.when("TForm2", [](QWidget* d) {
+            click(d, "Button1");
+            QVERIFY(child<QWidget>(d, "DwellingArea")->isVisible());
+            QVERIFY(!child<QWidget>(d, "SingleArea")->isVisible());
+            QVERIFY(!child<QWidget>(d, "Edit3")->isEnabled());
+            click(d, "RadioButton4");
+            QVERIFY(child<QWidget>(d, "ComboBox17")->isVisible());
+            choose(d, "ComboBox1", "3");
+            choose(d, "ComboBox17", "2");
+            // Five dwellings of 50 A: the trunk carries 250 A behind a 250 A breaker.
+            QCOMPARE(textOf(d, "Edit3"), q("250"));
+            QCOMPARE(textOf(d, "ComboBox9"), q("250"));
+            click(d, "Button11");
+        });
+        script.when("Tdensen", [](QWidget* d) {
+            choose(d, "ComboBox11", kCvtFamily);
+            doubleClickSize(d, "150゜");
+        });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Edit9"), q("380"));
+            QCOMPARE(textOf(d, "Label60"), q("2.30"));
+            click(d, "Button4");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+
+        QVERIFY(script.done());
+        QVERIFY2(f.host.messages.empty(), f.host.messages.empty() ? "" : f.host.messages.front().c_str());
+        QCOMPARE(f.forms.form1.patan, 2);
+        QCOMPARE(f.forms.form1.keitou, 2);
+        QCOMPARE(f.cell(col::Mark), std::string(mark::Head));
+        QCOMPARE(f.cell(col::Breaker), std::string("250"));
+        QCOMPARE(f.cell(col::Cable), std::string("CV-T150゜"));
+        int branches = 0, secondSystem = 0;
+        for (int r = 1; r < f.forms.form1.StringGrid1.rowCount(); ++r) {
+            const std::string& m = f.cell(col::Mark, r);
+            if (isBranchMark(m)) ++branches;
+            if (m == mark::Branch1 || m == mark::Last1) ++secondSystem;
+        }
+        QCOMPARE(branches, 5);
+        QVERIFY(secondSystem > 0);
+    }
+
+    void keypadAndCalculatorHandTheirValuesToTheFeederForm()
+    {
+        Fixture f;
+        Script script;
+        script.when("TForm2", [](QWidget* d) { click(d, "Button15"); });
+        script.when("TForm3", [](QWidget* d) {
+            QVERIFY(d->windowFlags() & Qt::WindowStaysOnTopHint);
+            for (const char* key : {"Button1", "Button2", "Button11", "Button5", "Button11"}) click(d, key);
+            QCOMPARE(textOf(d, "Edit1"), q("12.5"));
+            click(d, "Button14");
+        });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "ComboBox5"), q("12.5"));
+            click(d, "Button15");
+        });
+        // Esc closes the keypad as "キャンセル" does: the length is emptied.
+        script.when("TForm3", [](QWidget* d) {
+            click(d, "Button7");
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "ComboBox5"), QString());
+            click(d, "Button2");
+        });
+        script.when("TForm5", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Button65"), q("電力値の入力"));
+            click(d, "Button53");  // "2" kW
+            click(d, "Button65");
+            QCOMPARE(textOf(d, "Label145"), q("25.00"));
+            QCOMPARE(textOf(d, "Label146"), q("A"));
+            // In the ready state the keys do nothing.
+            click(d, "Button52");
+            QCOMPARE(textOf(d, "Label145"), q("25.00"));
+            click(d, "Button1");
+        });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Edit5"), q("25"));
+            QCOMPARE(textOf(d, "Label40"), q("計算電流値:25 A"));
+            QCOMPARE(textOf(d, "ComboBox4"), q("30"));
+            click(d, "Button5");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+
+        QVERIFY(script.done());
+        // The drop step after the cancelled keypad reports the missing length.
+        QVERIFY(std::find(f.host.messages.begin(), f.host.messages.end(), "幹線の亘長を入力してください") !=
+                f.host.messages.end());
+        // "キャンセル": nothing is written.
+        QCOMPARE(f.forms.form1.patan, 0);
+        QCOMPARE(f.cell(col::Mark), std::string());
+    }
+
+    void cancelledChoicesLeaveTheFormAndTheSheetAlone()
+    {
+        Fixture f;
+        Script script;
+        script.when("TForm2", [](QWidget* d) { click(d, "Button11"); });
+        // The cable window's close key: no cable is handed back.
+        script.when("Tdensen", [](QWidget* d) { QTest::keyClick(d, Qt::Key_Escape); });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Edit10"), q("Z"));
+            // Recording without a cable is refused and the form stays open.
+            click(d, "Button4");
+            QVERIFY(d->isVisible());
+            QTest::keyClick(d, Qt::Key_Escape);
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+
+        QVERIFY(script.done());
+        QCOMPARE(f.host.messages, std::vector<std::string>{"電線・ケーブルを選択してください"});
+        QCOMPARE(f.forms.form1.patan, 0);
+        QCOMPARE(f.cell(col::Mark), std::string());
+    }
+};
+
+QTEST_MAIN(DialogsEntryTest)
+#include "dialogs_entry_test.moc"
