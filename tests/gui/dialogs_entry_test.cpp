@@ -186,6 +186,96 @@ private slots:
         QCOMPARE(f.cell(col::Mark), std::string());
     }
 
+    void branchRowsAreWrittenFromTheBranchForm()
+    {
+        Fixture f;
+        // A recorded dwelling feeder of one system with five dwellings.
+        TForm2& feeder = f.forms.form2;
+        feeder.Button1Click();
+        feeder.Edit8 = "CV-T150゜";
+        feeder.Edit9 = "380";
+        feeder.Edit10 = "0.184";
+        Script record;
+        record.when("TForm2", [](QWidget* d) { click(d, "Button4"); });
+        record.start();
+        StringGrid1DblClick(f.forms);
+        QVERIFY(record.done());
+        QCOMPARE(f.cell(col::Mark), std::string(mark::Head));
+
+        std::vector<int> branchRows;
+        for (int r = 1; r < f.forms.form1.StringGrid1.rowCount(); ++r)
+            if (isBranchMark(f.cell(col::Mark, r))) branchRows.push_back(r);
+        QCOMPARE(branchRows.size(), std::size_t(5));
+        f.forms.form1.uy1 = branchRows.front();
+        f.forms.form1.ux1 = 7;
+
+        Script script;
+        script.when("TForm4", [&](QWidget* d) {
+            // A branch row: no feeder breaker field, the row's own tree mark.
+            QVERIFY(!child<QWidget>(d, "Edit8")->isVisible());
+            QCOMPARE(textOf(d, "Edit4"), q(f.cell(col::Mark, branchRows.front())));
+            type(d, "Edit5", "A");
+            choose(d, "ComboBox1", "3");
+            choose(d, "ComboBox2", "階");
+            click(d, "CheckBox1");
+            click(d, "Button11");
+        });
+        script.when("Tdensen", [](QWidget* d) {
+            choose(d, "ComboBox11", kCvtFamily);
+            doubleClickSize(d, "14゜");
+        });
+        script.when("TForm4", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Edit10"), q("CV-T14゜"));
+            QVERIFY(textOf(d, "Edit12") != q("Z"));
+            click(d, "Button4");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+
+        QVERIFY(script.done());
+        QVERIFY2(f.host.messages.empty(), f.host.messages.empty() ? "" : f.host.messages.front().c_str());
+        // Every branch row from the edited one on takes the data, numbered from 3.
+        for (std::size_t i = 0; i < branchRows.size(); ++i) {
+            QCOMPARE(f.cell(col::LoadName, branchRows[i]), "A" + std::to_string(3 + i) + "階");
+            QCOMPARE(f.cell(col::Cable, branchRows[i]), std::string("CV-T14゜"));
+        }
+    }
+
+    void cableWindowWorksByKeyboard()
+    {
+        Fixture f;
+        Script script;
+        script.when("TForm2", [](QWidget* d) {
+            type(d, "Edit5", "15");
+            choose(d, "ComboBox14", "保護管配線");
+        });
+        script.when("Tdensen", [](QWidget* d) {
+            choose(d, "ComboBox11", "IV（2本（密着）及び3本俵積）");
+            // IV wire shows the conduit panel in place of the laying panel.
+            QVERIFY(child<QWidget>(d, "Panel3")->isVisible());
+            QVERIFY(!child<QWidget>(d, "Panel5")->isVisible());
+            click(d, "RadioButton2");  // ４本
+            QVERIFY(child<QRadioButton>(d, "RadioButton2")->isChecked());
+            QVERIFY(!child<QRadioButton>(d, "RadioButton1")->isChecked());
+            // Down past the two heading rows to the second size, Enter takes it.
+            auto* grid = child<QTableWidget>(d, "StringGrid7");
+            grid->setFocus();
+            grid->setCurrentCell(0, 0);
+            for (int i = 0; i < 3; ++i) QTest::keyClick(grid, Qt::Key_Down);
+            QCOMPARE(textOf(d, "Edit10"), q("2.0mm"));
+            QTest::keyClick(grid, Qt::Key_Return);
+        });
+        script.when("TForm2", [](QWidget* d) {
+            QCOMPARE(textOf(d, "Edit8"), q("IV2.0mm"));
+            // 24 A of the table for four wires: 24 × 0.63 / 0.7 = 21.6.
+            QCOMPARE(textOf(d, "Edit9"), q("22"));
+            click(d, "Button5");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+        QVERIFY(script.done());
+    }
+
     void cancelledChoicesLeaveTheFormAndTheSheetAlone()
     {
         Fixture f;

@@ -3,6 +3,7 @@
 // the active modal window (nested dialogs included).
 #pragma once
 
+#include <QAbstractButton>
 #include <QAbstractItemView>
 #include <QApplication>
 #include <QComboBox>
@@ -66,7 +67,7 @@ public:
         QTimer::singleShot(timeoutMs, this, [this] {
             timedOut = true;
             steps_.clear();
-            while (QWidget* w = QApplication::activeModalWidget()) w->close();
+            closeModal();
         });
     }
     bool done() const { return steps_.empty() && !timedOut; }
@@ -80,6 +81,14 @@ private:
     void poll()
     {
         QTimer::singleShot(10, this, [this] { tick(); });
+    }
+    // Closes the open dialogs one by one, innermost first.
+    void closeModal()
+    {
+        QWidget* w = QApplication::activeModalWidget();
+        if (!w) return;
+        QMetaObject::invokeMethod(w, [w] { w->close(); }, Qt::QueuedConnection);
+        QTimer::singleShot(50, this, [this] { closeModal(); });
     }
     void tick()
     {
@@ -115,7 +124,16 @@ W* child(QWidget* dialog, const char* name)
     return w;
 }
 
-inline void click(QWidget* dialog, const char* name) { QTest::mouseClick(child<QWidget>(dialog, name), Qt::LeftButton); }
+// Clicks a control; a radio button or check box on its mark, as a user does.
+inline void click(QWidget* dialog, const char* name)
+{
+    QWidget* w = child<QWidget>(dialog, name);
+    auto* b = qobject_cast<QAbstractButton*>(w);
+    if (b && b->isCheckable())
+        QTest::mouseClick(w, Qt::LeftButton, {}, QPoint(8, w->height() / 2));
+    else
+        QTest::mouseClick(w, Qt::LeftButton);
+}
 
 // Types a text into an editable list and presses Enter, which takes it as a choice.
 inline void choose(QWidget* dialog, const char* name, std::string_view text)
