@@ -4,17 +4,19 @@
 #include <QFont>
 #include <QScreen>
 
-#include "app/tform1.h"
+#include <memory>
+
+#include "app/forms.h"
 #include "gui/main_window.h"
 #include "gui/screenshot_tour.h"
 
 int main(int argc, char** argv)
 {
     QApplication app(argc, argv);
+    QApplication::setApplicationDisplayName(QString::fromUtf8("Tolvane"));
     QFont::insertSubstitution(QString::fromUtf8("ＭＳ 明朝"), "IPAMincho");
     QFont::insertSubstitution("Tahoma", "IPAGothic");
 
-    tolvane::TForm1 form;
     QStringList arguments = app.arguments();
     QString screenshotDir;
     if (arguments.size() > 2 && arguments[1] == "--screenshots") {
@@ -23,12 +25,15 @@ int main(int argc, char** argv)
     }
     std::vector<std::string> args;
     for (int i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
-    QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1600, 900);
-    tolvane::WindowSize size =
-        form.FormCreate(QApplication::applicationFilePath().toStdString(), args, screen.width(), screen.height());
 
-    tolvane::gui::MainWindow window(form);
+    // The windows are created once and live for the whole run.
+    auto forms = std::make_unique<tolvane::Forms>();
+    tolvane::gui::MainWindow window(*forms);
+    QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1600, 900);
+    tolvane::WindowSize size = forms->form1.FormCreate(QApplication::applicationFilePath().toStdString(), args,
+                                                       screen.width(), screen.height());
     window.resize(size.width, size.height);
+    window.afterLoad();
     window.show();
     if (!screenshotDir.isEmpty()) {
         tolvane::gui::runScreenshotTour(window, screenshotDir);

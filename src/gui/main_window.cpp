@@ -1,6 +1,17 @@
 #include "gui/main_window.h"
 
 #include <QButtonGroup>
+#include <QClipboard>
+#include <QDesktopServices>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QUrl>
+#include <QCloseEvent>
+#include <QFileInfo>
+#include <QGuiApplication>
+#include <QKeySequence>
+#include <QMenu>
+#include <QShortcut>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -15,8 +26,17 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/dispatch.h"
+#include "app/forms.h"
 #include "app/tform1.h"
+#include "gui/export_dialog.h"
+#include "gui/message_boxes.h"
+#include "gui/print/document_painter.h"
+#include "gui/progress_panel.h"
+#include "gui/qt_host.h"
+#include "text/numbers.h"
 #include "gui/header_strip.h"
+#include "gui/sheet_delegate.h"
 #include "gui/sheet_model.h"
 
 namespace tolvane::gui {
@@ -48,9 +68,11 @@ constexpr int kHeaderHeight = 52;
 
 }  // namespace
 
-MainWindow::MainWindow(TForm1& form, QWidget* parent) : QWidget(parent), form_(form)
+MainWindow::MainWindow(Forms& forms, QWidget* parent)
+    : QWidget(parent), forms_(forms), form_(forms.form1), host_(std::make_unique<QtHost>(this))
 {
-    setWindowTitle(u(kWindowCaption));
+    forms_.setHost(host_.get());
+    host_->onScrollToRow = [this](int row) { selectRow(row); };
     QFont f(u("Tahoma"));
     f.setPixelSize(11);
     setFont(f);
@@ -59,6 +81,7 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
     sheetView_ = new QTableView(this);
     sheetView_->setObjectName("StringGrid1");
     sheetView_->setModel(model_);
+    sheetView_->setItemDelegate(new SheetDelegate(form_.StringGrid1, sheetView_));
     sheetView_->horizontalHeader()->hide();
     sheetView_->verticalHeader()->hide();
     sheetView_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -82,6 +105,8 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
     buildSettingsPanel();
     buildOperationGuide();
 
+    progressPanel_ = new ProgressPanel(this);
+
     pointerGuide_ = new QFrame(this);
     pointerGuide_->setObjectName("Panel5");
     setBackground(pointerGuide_, Qt::red);
@@ -101,8 +126,223 @@ MainWindow::MainWindow(TForm1& form, QWidget* parent) : QWidget(parent), form_(f
     sheetView_->viewport()->installEventFilter(this);
     sheetView_->viewport()->setMouseTracking(true);
 
+    connectCommands();
     applyColumnWidths();
     refreshFromModel();
+    updateTitle();
+}
+
+MainWindow::~MainWindow()
+{
+    if (form_.host == host_.get()) forms_.setHost(nullptr);
+}
+
+void MainWindow::connectCommands()
+{
+    auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
+    connect(button("Button1"), &QPushButton::clicked, this,
+            [this] { runReplacingCommand([this] { form_.Button1Click(); }); });
+    connect(button("Button2"), &QPushButton::clicked, this, [this] {
+        form_.Button2Click();
+        afterCommand();
+    });
+    connect(button("Button3"), &QPushButton::clicked, this, [this] {
+        form_.Button3Click();
+        copyToClipboard();
+    });
+    connect(button("Button25"), &QPushButton::clicked, this, [this] { runCommand([this] { form_.Button25Click(); }); });
+    connect(button("Button16"), &QPushButton::clicked, this, [this] { exportWorkbook(); });
+    connect(button("Button24"), &QPushButton::clicked, this, [this] { printDocument(); });
+    connect(button("ButtonPdf"), &QPushButton::clicked, this, [this] { writePdf(); });
+    connect(button("Button18"), &QPushButton::clicked, this, [this] { runCommand([this] { form_.Button18Click(); }); });
+
+    // A double-click on a row opens the entry form that fits it.
+    connect(sheetView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
+        form_.ux1 = static_cast<std::int16_t>(index.column());
+        form_.uy1 = static_cast<std::int16_t>(index.row());
+        form_.ny1 = form_.uy1;
+        runCommand([this] { StringGrid1DblClick(forms_); });
+    });
+
+    auto* undo = new QShortcut(QKeySequence::Undo, this);
+    connect(undo, &QShortcut::activated, this, [this] {
+        undo_.undo(form_);
+        afterCommand();
+    });
+    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
+    connect(redo, &QShortcut::activated, this, [this] {
+        undo_.redo(form_);
+        afterCommand();
+    });
+}
+
+void MainWindow::exportWorkbook()
+{
+    TForm6 dialog(this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    WorkbookMode mode = dialog.choice() == TForm6::PerItem ? WorkbookMode::PerItem : WorkbookMode::Rows18;
+    std::optional<std::string> path = host_->chooseFile(FileDialog::SaveWorkbook, form_.proposedWorkbookPath());
+    if (!path) return;
+    if (!path->ends_with(".xlsx")) *path += ".xlsx";
+    progressPanel_->setGeometry(0, kTopBarHeight, width(), height() - kTopBarHeight);
+    progressPanel_->setProgress(0, 1);
+    progressPanel_->show();
+    progressPanel_->raise();
+    std::optional<std::string> failure =
+        form_.exportWorkbook(*path, mode, [this](int done, int total) { progressPanel_->setProgress(done, total); });
+    progressPanel_->hide();
+    afterCommand();  // the page record wrote its columns
+    if (failure) {
+        host_->reportError(*failure);
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(*path)));
+}
+
+void MainWindow::printDocument()
+{
+    QPrinter printer(QPrinter::HighResolution);
+    QPrintDialog dialog(&printer, this);
+    if (dialog.exec() != QDialog::Accepted) return;
+    PrintDocument document = form_.printDocument();
+    std::optional<std::string> failure = print::printOnPrinter(document, printer);
+    afterCommand();  // the page record wrote its columns
+    if (failure) host_->reportError(*failure);
+    if (document.failure) host_->warn(printFailureText(*document.failure));
+}
+
+void MainWindow::writePdf()
+{
+    std::string proposed = form_.proposedWorkbookPath();
+    proposed.replace(proposed.size() - 5, 5, ".pdf");
+    std::optional<std::string> path = host_->chooseFile(FileDialog::SavePdf, proposed);
+    if (!path) return;
+    if (!path->ends_with(".pdf")) *path += ".pdf";
+    PrintDocument document = form_.printDocument();
+    std::optional<std::string> failure = print::writePdf(document, QString::fromStdString(*path));
+    afterCommand();
+    if (failure) {
+        host_->reportError(*failure);
+        return;
+    }
+    if (document.failure) {
+        host_->warn(printFailureText(*document.failure));
+        return;
+    }
+    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(*path)));
+}
+
+void MainWindow::runCommand(const std::function<void()>& command)
+{
+    try {
+        undo_.run(form_, command);
+    } catch (const ConversionError& e) {
+        host_->reportError(e.what());
+    }
+    afterCommand();
+}
+
+void MainWindow::runReplacingCommand(const std::function<void()>& command)
+{
+    DocumentState before = captureDocument(form_);
+    const std::string fileBefore = form_.FileName;
+    command();
+    // A loaded file replaces the document: the steps before it no longer apply.
+    if (form_.FileName != fileBefore || !(captureDocument(form_) == before)) undo_.clear();
+    afterCommand();
+}
+
+void MainWindow::afterLoad()
+{
+    undo_.clear();
+    afterCommand();
+}
+
+void MainWindow::afterCommand()
+{
+    model_->reload();
+    refreshFromModel();
+    updateTitle();
+    sheetView_->viewport()->update();
+}
+
+void MainWindow::updateTitle()
+{
+    QString title = u(kWindowCaption);
+    if (!form_.FileName.empty()) title += " - " + QFileInfo(u(form_.FileName)).fileName();
+    setWindowTitle(title + "[*]");
+    setWindowModified(form_.modified);
+}
+
+void MainWindow::copyToClipboard()
+{
+    QGuiApplication::clipboard()->setText(u(form_.clipboardText));
+}
+
+void MainWindow::selectRow(int row)
+{
+    scrollSheetTo(row);
+    sheetView_->selectRow(row);
+}
+
+void MainWindow::openPopupMenu(const QPoint& viewportPos)
+{
+    if (!form_.StringGrid1PopupRelease(true)) return;
+    const PopupMenu& state = form_.PopupMenu1;
+    QMenu menu(this);
+    struct Item {
+        int position;
+        const char* name;
+        QString caption;
+        std::function<void()> run;
+    };
+    const Item items[] = {
+        {popup::Delete, "N1", u(state.deleteCaption), [this] { runCommand([this] { form_.N1Click(); }); }},
+        {popup::Insert, "N2", u("行の追加"), [this] { runCommand([this] { form_.N2Click(); }); }},
+        {popup::Paste, "N8", u("貼付"), [this] { runCommand([this] { form_.N8Click(); }); }},
+        {popup::Copy, "N7", u("コピー"), [this] { runCommand([this] { form_.N7Click(); }); }},
+        {popup::CopyFeederText, "N3", u("クリップボードへコピー(個別)"),
+         [this] {
+             form_.N3Click();
+             copyToClipboard();
+         }},
+        {popup::CopySheetText, "N9", u("クリップボードへコピー(全部)"),
+         [this] {
+             form_.N9Click();
+             copyToClipboard();
+         }},
+        {popup::ClearAll, "N11", u("全削除"),
+         [this] {
+             if (form_.modified && !askBox(this, "保存されていない変更があります。全削除してよろしいですか？")) return;
+             runCommand([this] { form_.N11Click(); });
+         }},
+        {popup::Guide, "N13", u("操作方法の表示"),
+         [this] {
+             form_.Panel6Visible = true;
+             refreshFromModel();
+             guidePanel_->raise();
+         }},
+    };
+    int lastPosition = -1;
+    for (const Item& item : items) {
+        if (item.position > lastPosition + 1) menu.addSeparator();
+        lastPosition = item.position;
+        QAction* action = menu.addAction(item.caption);
+        action->setObjectName(item.name);
+        action->setEnabled(state.enabled[static_cast<std::size_t>(item.position)]);
+        auto run = item.run;
+        connect(action, &QAction::triggered, this, [run] { run(); });
+    }
+    menu.exec(sheetView_->viewport()->mapToGlobal(viewportPos + QPoint(20, 0)));
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (form_.modified && !askBox(this, "保存されていない変更があります。終了してよろしいですか？")) {
+        event->ignore();
+        return;
+    }
+    event->accept();
 }
 
 void MainWindow::scrollSheetTo(int row)
@@ -148,6 +388,10 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (r >= 0 && r < form_.StringGrid1.rowCount()) {
             form_.ux1 = static_cast<std::int16_t>(c);
             form_.uy1 = static_cast<std::int16_t>(r);
+            if (e->button() == Qt::RightButton)
+                openPopupMenu(e->position().toPoint());
+            else
+                form_.StringGrid1PopupRelease(false);
         }
         break;
     }
@@ -177,6 +421,7 @@ void MainWindow::buildTopBar()
     bar->addWidget(addButton(topBar_, "Button1", "開く"));
     bar->addWidget(addButton(topBar_, "Button2", "保存"));
     bar->addWidget(addButton(topBar_, "Button24", "印刷"));
+    bar->addWidget(addButton(topBar_, "ButtonPdf", "PDF出力"));
     bar->addWidget(addButton(topBar_, "Button19", "設定"));
     bar->addWidget(addButton(topBar_, "Button3", "クリッボードコピー"));
 
@@ -394,6 +639,7 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     if (auto* up = headerStrip_->findChild<QPushButton*>("Button11")) up->move(layout.sheetWidth - 48, 26);
     if (auto* down = headerStrip_->findChild<QPushButton*>("Button13")) down->move(layout.sheetWidth - 24, 26);
     settingsPanel_->setGeometry(0, 0, width(), height());
+    progressPanel_->setGeometry(0, kTopBarHeight, width(), height() - kTopBarHeight);
     guidePanel_->setGeometry(width() - 620, kTopBarHeight + kHeaderHeight + 40, 580, 110);
     pointerGuide_->resize(layout.pointerGuideWidth, 3);
     applyColumnWidths();

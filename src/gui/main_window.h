@@ -5,6 +5,11 @@
 
 #include <QWidget>
 
+#include <functional>
+#include <memory>
+
+#include "app/undo_history.h"
+
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -13,18 +18,22 @@ class QTableView;
 class QFrame;
 
 namespace tolvane {
+struct Forms;
 class TForm1;
 }
 
 namespace tolvane::gui {
 
 class HeaderStrip;
+class ProgressPanel;
+class QtHost;
 class SheetModel;
 
 class MainWindow : public QWidget {
     Q_OBJECT
 public:
-    explicit MainWindow(TForm1& form, QWidget* parent = nullptr);
+    explicit MainWindow(Forms& forms, QWidget* parent = nullptr);
+    ~MainWindow() override;
 
     // Shows every member of the core model again.
     void refreshFromModel();
@@ -32,8 +41,27 @@ public:
     QTableView* sheetView() const { return sheetView_; }
     SheetModel* sheetModel() const { return model_; }
     TForm1& form() { return form_; }
+    Forms& forms() { return forms_; }
+    QtHost& host() { return *host_; }
+    UndoHistory& undoHistory() { return undo_; }
+
+    // Runs a command of the core that may change the document: recorded for
+    // undo, a conversion error shown in the general error box, the window
+    // refreshed afterwards.
+    void runCommand(const std::function<void()>& command);
+    // A command that replaces the document (open): not undoable.
+    void runReplacingCommand(const std::function<void()>& command);
+
+    // The document was replaced from outside a command (a file named on the
+    // command line): show it, with nothing to undo.
+    void afterLoad();
+
+    // Opens the popup menu of the sheet at a point of the sheet's viewport
+    // (as a right-button release there does).
+    void openPopupMenu(const QPoint& viewportPos);
 
 protected:
+    void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
@@ -47,7 +75,19 @@ private:
     void scrollSheetTo(int row);
     QPushButton* addButton(QWidget* parent, const char* name, const char* caption);
 
+    void connectCommands();
+    void afterCommand();
+    void updateTitle();
+    void copyToClipboard();
+    void selectRow(int row);
+    void exportWorkbook();
+    void printDocument();
+    void writePdf();
+
+    Forms& forms_;
     TForm1& form_;
+    std::unique_ptr<QtHost> host_;
+    UndoHistory undo_;
     bool shownOnce_ = false;
 
     QFrame* topBar_ = nullptr;
@@ -57,6 +97,7 @@ private:
     QFrame* settingsPanel_ = nullptr;
     QFrame* guidePanel_ = nullptr;
     QFrame* pointerGuide_ = nullptr;
+    ProgressPanel* progressPanel_ = nullptr;
 
     QLabel* label66_ = nullptr;   // frequency
     QLineEdit* edit1_ = nullptr;  // building name

@@ -1,0 +1,53 @@
+#include "gui/qt_host.h"
+
+#include <QApplication>
+#include <QFileDialog>
+
+#include "gui/form_dialogs.h"
+#include "gui/message_boxes.h"
+
+namespace tolvane::gui {
+
+QtHost::QtHost(QWidget* window) : window_(window) {}
+
+void QtHost::inform(std::string_view text) { informBox(window_, text); }
+bool QtHost::ask(std::string_view text) { return askBox(window_, text); }
+void QtHost::warn(std::string_view text) { warnBox(window_, text); }
+void QtHost::reportError(std::string_view text) { errorBox(window_, text); }
+void QtHost::beep() { QApplication::beep(); }
+
+void QtHost::scrollToRow(int row)
+{
+    if (onScrollToRow) onScrollToRow(row);
+}
+
+void QtHost::showKeypad(TForm3& keypad) { execKeypad(window_, keypad); }
+void QtHost::showCalculator(TForm5& calculator) { execCalculator(window_, *this, calculator); }
+void QtHost::showCableWindow(Tdensen& window) { execCableWindow(window_, *this, window); }
+void QtHost::showFeederForm(TForm2& form) { execFeederForm(window_, *this, form); }
+void QtHost::showBranchForm(TForm4& form) { execBranchForm(window_, *this, form); }
+
+std::optional<std::string> QtHost::chooseFile(FileDialog kind, std::string_view proposed)
+{
+    const QString sheetFilter = QString::fromUtf8("ksk (*.ksk)");
+    const QString name = QString::fromUtf8(proposed.data(), static_cast<qsizetype>(proposed.size()));
+    QString path;
+    switch (kind) {
+    case FileDialog::OpenSheet:
+        path = QFileDialog::getOpenFileName(window_, QString::fromUtf8("開く"), name, sheetFilter);
+        break;
+    case FileDialog::SaveSheet:
+        path = QFileDialog::getSaveFileName(window_, QString::fromUtf8("保存"), name, sheetFilter);
+        break;
+    case FileDialog::SavePdf:
+        path = QFileDialog::getSaveFileName(window_, QString::fromUtf8("PDF出力"), name, "PDF (*.pdf)");
+        break;
+    case FileDialog::SaveWorkbook:
+        path = QFileDialog::getSaveFileName(window_, QString::fromUtf8("エクセル変換"), name, "Excel (*.xlsx)");
+        break;
+    }
+    if (path.isEmpty()) return std::nullopt;
+    return path.toStdString();
+}
+
+}  // namespace tolvane::gui

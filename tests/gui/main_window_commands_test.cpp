@@ -1,0 +1,223 @@
+// The main window's wiring that the core tests cannot see: painting writes
+// judgements, the popup menu opens by its rules, the double-click reaches the
+// dispatch, files go through the dialogs, undo brings a deletion back.
+#include <QAction>
+#include <QApplication>
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QFileDialog>
+#include <QLineEdit>
+#include <QMenu>
+#include <QMessageBox>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QtTest>
+
+#include <functional>
+
+#include "app/forms.h"
+#include "gui/main_window.h"
+#include "sheet/judgement.h"
+#include "sheet/tree_marks.h"
+
+using namespace tolvane;
+
+namespace {
+
+// Runs `handle` on the next modal dialog or popup that opens.
+void whenModalOpens(std::function<void(QWidget*)> handle)
+{
+    auto* timer = new QTimer;
+    timer->setInterval(20);
+    auto* deadline = new QElapsedTimer;
+    deadline->start();
+    QObject::connect(timer, &QTimer::timeout, [timer, handle, deadline] {
+        if (deadline->elapsed() > 10000) {  // nothing opened: never touch a later test's dialog
+            timer->stop();
+            timer->deleteLater();
+            delete deadline;
+            return;
+        }
+        QWidget* w = QApplication::activePopupWidget();
+        if (!w) w = QApplication::activeModalWidget();
+        if (!w) return;
+        timer->stop();
+        timer->deleteLater();
+        delete deadline;
+        handle(w);
+    });
+    timer->start();
+}
+
+QPoint cellCentre(QTableView* view, int column, int row)
+{
+    return view->visualRect(view->model()->index(row, column)).center();
+}
+
+void putSingleFeeder(TForm1& form, int row, const char* name)
+{
+    Sheet& s = form.StringGrid1;
+    s.setCell(col::No, row, "1");
+    s.setCell(col::Name, row, name);
+    s.setCell(col::Mark, row, std::string(mark::Single));
+    s.setCell(col::FeederNo, row, "1");
+    s.setCell(col::RowTotal, row, "1");
+}
+
+struct Window {
+    Forms forms;
+    gui::MainWindow window{forms};
+    Window()
+    {
+        forms.form1.FormCreate("/nonexistent/tolvane", {}, 1920, 1080);
+        window.resize(1584, 798);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&window));
+    }
+};
+
+}  // namespace
+
+class MainWindowCommandsTest : public QObject {
+    Q_OBJECT
+private slots:
+    void paintingMarksAFailedCheckRedAndWritesTheJudgement()
+    {
+        Window w;
+        Sheet& s = w.forms.form1.StringGrid1;
+        putSingleFeeder(w.forms.form1, 0, "L1");
+        s.setCell(col::Breaker, 0, "50");
+        s.setCell(col::MainDevice, 0, "60");
+        w.window.afterLoad();
+        QImage image = w.window.sheetView()->viewport()->grab().toImage();
+        QCOMPARE(QString::fromStdString(s.cell(col::Judgement, 0)),
+                 QString::fromUtf8(judgement::BreakerBelowMainDevice.data()));
+        QRect cell = w.window.sheetView()->visualRect(w.window.sheetView()->model()->index(0, col::Breaker));
+        bool red = false;
+        for (int y = cell.top(); y <= cell.bottom() && !red; ++y)
+            for (int x = cell.left(); x <= cell.right() && !red; ++x) {
+                QColor c = image.pixelColor(x * image.devicePixelRatio(), y * image.devicePixelRatio());
+                red = c.red() > 180 && c.green() < 90 && c.blue() < 90;
+            }
+        QVERIFY2(red, "the breaker cell is drawn in red");
+    }
+
+    void popupMenuOpensByTheRules()
+    {
+        Window w;
+        QTableView* view = w.window.sheetView();
+        // An empty row: the delete item deletes rows.
+        QString caption;
+        whenModalOpens([&](QWidget* popup) {
+            auto* menu = qobject_cast<QMenu*>(popup);
+            QVERIFY(menu);
+            for (QAction* a : menu->actions())
+                if (a->objectName() == "N1") caption = a->text();
+            menu->close();
+        });
+        QPoint p = cellCentre(view, col::Name, 4);
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, p);
+        QTest::mousePress(view->viewport(), Qt::RightButton, {}, p);
+        QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, p);
+        QCOMPARE(caption, QString::fromUtf8("行を削除する"));
+        QCOMPARE(w.forms.form1.uy1, 4);
+
+        // A branch row of a one-system feeder opens no menu.
+        Sheet& s = w.forms.form1.StringGrid1;
+        s.setCell(col::Mark, 6, std::string(mark::Branch));
+        bool opened = false;
+        QTimer::singleShot(300, [&] {
+            if (QApplication::activePopupWidget()) {
+                opened = true;
+                QApplication::activePopupWidget()->close();
+            }
+        });
+        p = cellCentre(view, col::Name, 6);
+        QTest::mousePress(view->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseRelease(view->viewport(), Qt::LeftButton, {}, p);
+        QTest::mousePress(view->viewport(), Qt::RightButton, {}, p);
+        QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, p);
+        QTest::qWait(400);
+        QVERIFY(!opened);
+    }
+
+    void undoBringsADeletedFeederBack()
+    {
+        Window w;
+        TForm1& form = w.forms.form1;
+        putSingleFeeder(form, 0, "L1");
+        w.window.afterLoad();
+        form.ny1 = form.uy1 = 0;
+        form.PopupMenu1.mode = DeleteMode::Feeder;
+        whenModalOpens([](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); });
+        w.window.runCommand([&] { form.N1Click(); });
+        QCOMPARE(QString::fromStdString(form.StringGrid1.cell(col::Name, 0)), QString());
+        QVERIFY(w.window.isWindowModified());
+        QVERIFY(w.window.undoHistory().canUndo());
+        w.window.activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(form.StringGrid1.cell(col::Name, 0)), QString("L1"));
+    }
+
+    void savesAndOpensThroughTheFileDialogs()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("building");
+        {
+            Window w;
+            putSingleFeeder(w.forms.form1, 0, "L9");
+            w.forms.form1.Edit1 = "テストビル";
+            w.window.afterLoad();
+            whenModalOpens([&](QWidget* d) {
+                auto* dialog = qobject_cast<QFileDialog*>(d);
+                QVERIFY(dialog);
+                dialog->selectFile(path);
+                static_cast<QDialog*>(dialog)->accept();
+            });
+            QTest::mouseClick(w.window.findChild<QWidget*>("Button2"), Qt::LeftButton);
+            QVERIFY(QFile::exists(path + ".ksk"));
+            QVERIFY(!w.window.isWindowModified());
+        }
+        Window w;
+        QVERIFY2(!w.forms.form1.modified, "a fresh window has nothing to lose");
+        whenModalOpens([&](QWidget* d) {
+            auto* dialog = qobject_cast<QFileDialog*>(d);
+            QVERIFY(dialog);
+            // Typed into the name field, as a user would: the dialog checks
+            // that the file exists before it accepts.
+            auto* name = dialog->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText(path + ".ksk");
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::mouseClick(w.window.findChild<QWidget*>("Button1"), Qt::LeftButton);
+        QCOMPARE(QString::fromStdString(w.forms.form1.StringGrid1.cell(col::Name, 0)), QString("L9"));
+        QCOMPARE(QString::fromStdString(w.forms.form1.Edit1), QString::fromUtf8("テストビル"));
+        QVERIFY(w.window.windowTitle().contains("building.ksk"));
+    }
+
+    void doubleClickOpensTheFeederFormForTheRow()
+    {
+        Window w;
+        QTableView* view = w.window.sheetView();
+        QString title;
+        whenModalOpens([&](QWidget* d) {
+            title = d->windowTitle();
+            qobject_cast<QDialog*>(d)->reject();
+        });
+        QPoint p = cellCentre(view, col::Name, 3);
+        QTest::mouseClick(view->viewport(), Qt::LeftButton, {}, p);
+        QTest::mouseDClick(view->viewport(), Qt::LeftButton, {}, p);
+        QCOMPARE(w.forms.form1.uy1, 3);
+        QCOMPARE(title, QString::fromUtf8("データー入力フォーム"));
+        // Cancelled: nothing written.
+        QVERIFY(w.forms.form1.StringGrid1.cell(col::Mark, 3).empty());
+    }
+};
+
+QTEST_MAIN(MainWindowCommandsTest)
+#include "main_window_commands_test.moc"
