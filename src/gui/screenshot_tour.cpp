@@ -8,6 +8,7 @@
 #include <QTest>
 
 #include "app/tform1.h"
+#include "gui/dialogs/dialog_tour.h"
 #include "gui/main_window.h"
 
 namespace tolvane::gui {
@@ -42,6 +43,9 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
     save(&window, "settings_panel");
     form.Button26Click();
     window.refreshFromModel();
+
+    // ---- The modal forms in each of their modes ----
+    saveDialogScreenshots(&window, directory);
 }
 
 }  // namespace tolvane::gui

@@ -8,13 +8,9 @@
 
 class QWidget;
 
-namespace tolvane {
-struct Forms;
-class Host;
-}  // namespace tolvane
-
 namespace tolvane::gui {
 
-void saveDialogScreenshots(Forms& forms, Host& host, QWidget* parent, const QString& directory);
+// Uses forms of its own, so the program's forms keep their values.
+void saveDialogScreenshots(QWidget* parent, const QString& directory);
 
 }  // namespace tolvane::gui

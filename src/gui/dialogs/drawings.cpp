@@ -100,9 +100,12 @@ void paintBreaker(QPainter& p, const QRect& r)
 
 void paintBar(QPainter& p, const QRect& r, const QColor& colour)
 {
+    p.save();
     p.fillRect(r, colour);
     p.setPen(QPen(colour.darker(140), 1));
+    p.setBrush(Qt::NoBrush);
     p.drawRect(r);
+    p.restore();
 }
 
 void paintTapRule(QPainter& p, const QRect& r)
