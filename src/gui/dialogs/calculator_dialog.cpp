@@ -104,20 +104,20 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, Host& host, TForm5& calculat
     struct Key {
         const char* name;
         const char* face;
-        void (TForm5::*click)();
+        void (*click)(TForm5&);
     };
     const Key keys[] = {
-        {"Button58", "7", &TForm5::Button58Click}, {"Button59", "8", &TForm5::Button59Click},
-        {"Button60", "9", &TForm5::Button60Click}, {"Button55", "4", &TForm5::Button55Click},
-        {"Button56", "5", &TForm5::Button56Click}, {"Button57", "6", &TForm5::Button57Click},
-        {"Button52", "1", &TForm5::Button52Click}, {"Button53", "2", &TForm5::Button53Click},
-        {"Button54", "3", &TForm5::Button54Click}, {"Button61", "0", &TForm5::Button61Click},
-        {"Button62", ".", &TForm5::Button62Click}, {"Button64", "C", &TForm5::Button64Click},
+        {"Button58", "7", [](TForm5& m) { m.Button58Click(); }}, {"Button59", "8", [](TForm5& m) { m.Button59Click(); }},
+        {"Button60", "9", [](TForm5& m) { m.Button60Click(); }}, {"Button55", "4", [](TForm5& m) { m.Button55Click(); }},
+        {"Button56", "5", [](TForm5& m) { m.Button56Click(); }}, {"Button57", "6", [](TForm5& m) { m.Button57Click(); }},
+        {"Button52", "1", [](TForm5& m) { m.Button52Click(); }}, {"Button53", "2", [](TForm5& m) { m.Button53Click(); }},
+        {"Button54", "3", [](TForm5& m) { m.Button54Click(); }}, {"Button61", "0", [](TForm5& m) { m.Button61Click(); }},
+        {"Button62", ".", [](TForm5& m) { m.Button62Click(); }}, {"Button64", "C", [](TForm5& m) { m.Button64Click(); }},
     };
     for (int i = 0; i < 12; ++i) {
         const Key& k = keys[i];
         QPushButton* b = button(this, k.name, k.face, at(12 + (i % 3) * 64, 258 + (i / 3) * 56, 60, 52),
-                                [this, click = k.click] { (m_.*click)(); });
+                                [this, click = k.click] { click(m_); });
         QFont f = b->font();
         f.setPointSize(14);
         b->setFont(f);

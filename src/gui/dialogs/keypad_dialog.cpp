@@ -33,20 +33,20 @@ KeypadDialog::KeypadDialog(QWidget* parent, TForm3& keypad) : FormDialog(parent,
     struct Key {
         const char* name;
         const char* face;
-        void (TForm3::*click)();
+        void (*click)(TForm3&);
     };
     const Key keys[] = {
-        {"Button7", "7", &TForm3::Button7Click},   {"Button8", "8", &TForm3::Button8Click},
-        {"Button9", "9", &TForm3::Button9Click},   {"Button4", "4", &TForm3::Button4Click},
-        {"Button5", "5", &TForm3::Button5Click},   {"Button6", "6", &TForm3::Button6Click},
-        {"Button1", "1", &TForm3::Button1Click},   {"Button2", "2", &TForm3::Button2Click},
-        {"Button3", "3", &TForm3::Button3Click},   {"Button10", "0", &TForm3::Button10Click},
-        {"Button11", ".", &TForm3::Button11Click}, {"Button13", "C", &TForm3::Button13Click},
+        {"Button7", "7", [](TForm3& m) { m.Button7Click(); }},   {"Button8", "8", [](TForm3& m) { m.Button8Click(); }},
+        {"Button9", "9", [](TForm3& m) { m.Button9Click(); }},   {"Button4", "4", [](TForm3& m) { m.Button4Click(); }},
+        {"Button5", "5", [](TForm3& m) { m.Button5Click(); }},   {"Button6", "6", [](TForm3& m) { m.Button6Click(); }},
+        {"Button1", "1", [](TForm3& m) { m.Button1Click(); }},   {"Button2", "2", [](TForm3& m) { m.Button2Click(); }},
+        {"Button3", "3", [](TForm3& m) { m.Button3Click(); }},   {"Button10", "0", [](TForm3& m) { m.Button10Click(); }},
+        {"Button11", ".", [](TForm3& m) { m.Button11Click(); }}, {"Button13", "C", [](TForm3& m) { m.Button13Click(); }},
     };
     for (int i = 0; i < 12; ++i) {
         const Key& k = keys[i];
         QPushButton* b = button(panel, k.name, k.face, at(12 + (i % 3) * 72, 62 + (i / 3) * 50, 68, 46),
-                                [this, click = k.click] { (m_.*click)(); });
+                                [this, click = k.click] { click(m_); });
         QFont f = b->font();
         f.setPointSize(14);
         b->setFont(f);
