@@ -16,7 +16,7 @@ namespace tolvane::gui {
 
 namespace {
 // The colour that marks the active tab: light cyan for power, green for current.
-QString tabColour(int index) { return index == 0 ? "#b8ffff" : "#90ee90"; }
+QString tabColour(int index) { return index == 0 ? "#80f0ff" : "#70e070"; }
 }  // namespace
 
 CalculatorDialog::CalculatorDialog(QWidget* parent, Host& host, TForm5& calculator)

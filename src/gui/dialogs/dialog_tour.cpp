@@ -123,7 +123,7 @@ void saveDialogScreenshots(QWidget* parent, const QString& directory)
     // Cable window: a CV family on a cable rack, IV wire in conduit.
     Tdensen& densen = forms.densen;
     {
-        pickCable(densen, 1, "ｹｰﾌﾞﾙﾗｯｸ配線(気中)", "38゜");
+        pickCable(densen, 3, "ｹｰﾌﾞﾙﾗｯｸ配線(気中)", "38゜");
         densen.ComboBox5 = "1";
         densen.ComboBox6 = "S=d";
         densen.ComboBox5Click();
