@@ -1,6 +1,7 @@
 #include "sheet/feeder_totals.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdint>
 
 #include "calc/breaker.h"
@@ -97,7 +98,13 @@ void sumCurrents(Sheet& sheet, Rows rows)
     double sum = 0, system1 = 0, system2 = 0;
     int dwellings = 0, seen = 0, system1Branches = 0, system2Branches = 0;
     double factor = 1.0, system2Factor = 1.0, system1Factor = 1.0;
-    auto whole = [](double value) { return formatWhole(value); };
+    // Whole amperes as text; currents are far inside the range where the
+    // integer's digits are the shortest form.
+    auto whole = [](double value) {
+        const double rounded = roundHalfEven(value);
+        if (std::fabs(rounded) < 1e15) return std::to_string(static_cast<long long>(rounded));
+        return formatWhole(value);
+    };
 
     for (int r = rows.last; r >= rows.first; --r) {
         const std::string& m = sheet.cell(col::Mark, r);
@@ -164,6 +171,9 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
     const double coefficient = SystemCoefficient(system);
     const double reference = SystemReferenceVoltage(system);
     double fromBoard = 0;
+    // The allowable drop changes only with the band; its text is made once per band.
+    double lastFraction = -1;
+    std::string allowableText;
 
     for (int r = rows.first; r <= rows.last; ++r) {
         const std::string& m = sheet.cell(col::Mark, r);
@@ -189,7 +199,11 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
             length = cellNumber(sheet, col::CumLength, r);
         }
         const double fraction = AllowableDropPercent(supply, length).fraction;
-        sheet.setCell(col::AllowableDrop, r, formatWhole(AllowableDrop(reference, fraction)));
+        if (fraction != lastFraction) {
+            lastFraction = fraction;
+            allowableText = formatWhole(AllowableDrop(reference, fraction));
+        }
+        sheet.setCell(col::AllowableDrop, r, allowableText);
 
         // System 2 accumulates from the end of the head run.
         if (endsSystem1(sheet, r) && hasValue(sheet.cell(col::Drop, rows.first)))
