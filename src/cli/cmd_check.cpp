@@ -8,6 +8,7 @@
 
 #include "app/tform1.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 #include "cli/sheet_calc_options.h"
 #include "sheet/feeder_totals_sheet.h"
 #include "sheet/judgement.h"
@@ -28,12 +29,7 @@ int usage()
 int checkFile(const std::string& path, bool recalc, const SupplyChoice& supply)
 {
     TForm1 form;
-    form.FormCreate("", {}, 1600, 900);
-    form.FormShow();
-    if (auto reason = form.loadSheetFile(path)) {
-        std::cerr << path << ": " << *reason << "\n";
-        return kExitBadInput;
-    }
+    if (!openSheet(form, path, true)) return kExitBadInput;
     Sheet& sheet = form.StringGrid1;
     bool reported = false;
     if (recalc) {

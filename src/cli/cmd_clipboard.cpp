@@ -5,6 +5,7 @@
 
 #include "app/tform1.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 #include "text/numbers.h"
 
 namespace tolvane::cli {
@@ -20,12 +21,7 @@ int runClipboard(const std::vector<std::string>& args)
 {
     if (args.size() != 1 && !(args.size() == 3 && args[1] == "--row")) return usage();
     TForm1 form;
-    form.FormCreate("", {}, 1600, 900);
-    form.FormShow();
-    if (auto reason = form.loadSheetFile(args[0])) {
-        std::cerr << "ファイルを読み込めませんでした: " << *reason << "\n";
-        return kExitBadInput;
-    }
+    if (!openSheet(form, args[0])) return kExitBadInput;
     if (args.size() == 3) {
         std::optional<std::int32_t> row = tryParseWhole(args[2]);
         if (!row || *row < 0 || *row >= form.StringGrid1.rowCount() || *row > INT16_MAX) {

@@ -4,6 +4,7 @@
 
 #include "app/tform1.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 
 namespace tolvane::cli {
 namespace {
@@ -15,12 +16,7 @@ int runDump(const std::vector<std::string>& args)
         return kExitBadInput;
     }
     TForm1 form;
-    form.FormCreate("", {}, 1600, 900);
-    form.FormShow();
-    if (auto reason = form.loadSheetFile(args[0])) {
-        std::cerr << "ファイルを読み込めませんでした: " << *reason << "\n";
-        return kExitBadInput;
-    }
+    if (!openSheet(form, args[0])) return kExitBadInput;
     const Sheet& sheet = form.StringGrid1;
     const int last = sheet.lastUsedRow();
     std::cout << "rows=" << sheet.rowCount() << " last=" << last << "\n"

@@ -4,6 +4,7 @@
 
 #include "app/tform1.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 
 namespace tolvane::cli {
 namespace {
@@ -33,12 +34,7 @@ int runExportXlsx(const std::vector<std::string>& args)
     }
     if (files.size() != 2) return usage();
     TForm1 form;
-    form.FormCreate("", {}, 1600, 900);
-    form.FormShow();
-    if (auto reason = form.loadSheetFile(files[0])) {
-        std::cerr << "ファイルを読み込めませんでした: " << *reason << "\n";
-        return kExitBadInput;
-    }
+    if (!openSheet(form, files[0])) return kExitBadInput;
     if (auto reason = form.exportWorkbook(files[1], mode)) {
         std::cerr << *reason << "\n";
         return kExitReported;

@@ -6,6 +6,7 @@
 
 #include "app/tform1.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 #include "cli/sheet_calc_options.h"
 #include "sheet/feeder_totals_sheet.h"
 #include "sheet/judgement.h"
@@ -36,12 +37,7 @@ int runRecalc(const std::vector<std::string>& args)
     if (files.size() != 2) return usage();
 
     TForm1 form;
-    form.FormCreate("", {}, 1600, 900);
-    form.FormShow();
-    if (auto reason = form.loadSheetFile(files[0])) {
-        std::cerr << files[0] << ": " << *reason << "\n";
-        return kExitBadInput;
-    }
+    if (!openSheet(form, files[0], true)) return kExitBadInput;
     form.supply = supply;
     // A feeder with a cell that is no number keeps what it got before the
     // cell, as on the screen; the other feeders are computed all the same.

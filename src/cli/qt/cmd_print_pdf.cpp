@@ -6,6 +6,7 @@
 
 #include "app/tform1.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 #include "gui/print/document_painter.h"
 
 namespace tolvane::cli {
@@ -25,12 +26,7 @@ int runPrintPdf(const std::vector<std::string>& args)
     QGuiApplication app(argc, argv);
 
     TForm1 form;
-    form.FormCreate("", {}, 1600, 900);
-    form.FormShow();
-    if (auto reason = form.loadSheetFile(args[0])) {
-        std::cerr << "ファイルを読み込めませんでした: " << *reason << "\n";
-        return kExitBadInput;
-    }
+    if (!openSheet(form, args[0])) return kExitBadInput;
     PrintDocument document = form.printDocument();
     // A stopped print still hands over the pages drawn until then.
     if (auto reason = print::writePdf(document, QString::fromStdString(args[1]))) {

@@ -23,6 +23,8 @@ namespace tolvane {
 class Host;
 
 inline constexpr const char* kWindowCaption = "Tolvane　Ver2.05";
+// Begins the message of a sheet file that cannot be loaded; the reason follows.
+inline constexpr const char* kLoadFailedMessage = "ファイルを読み込めませんでした: ";
 inline constexpr int kInitialClientWidth = 1584;
 inline constexpr int kInitialClientHeight = 798;
 

@@ -15,7 +15,6 @@ namespace tolvane {
 namespace {
 
 constexpr const char* kOpenQuestion = "作業中のデーターが消失します。開いてよろしいですか？";
-constexpr const char* kLoadFailed = "ファイルを読み込めませんでした: ";
 
 // Western year of the document date an era label and year box stand for;
 // 0 when they name no known era or no year.
@@ -159,7 +158,7 @@ void TForm1::Button2Click()
 void TForm1::Button8Click()
 {
     if (auto reason = loadSheetFile(FileName))
-        if (host) host->warn(kLoadFailed + *reason);
+        if (host) host->warn(kLoadFailedMessage + *reason);
 }
 
 void TForm1::Button21Click()
