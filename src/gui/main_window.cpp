@@ -352,6 +352,11 @@ void MainWindow::scrollSheetTo(int row)
 
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
+    if (watched == edit2_ && event->type() == QEvent::MouseButtonPress) {
+        form_.Button124Click();
+        refreshFromModel();
+        return false;
+    }
     if (watched != sheetView_->viewport()) return QWidget::eventFilter(watched, event);
     auto cellAt = [this](QMouseEvent* e) {
         QPoint p = e->position().toPoint();
@@ -580,6 +585,8 @@ void MainWindow::buildSettingsPanel()
         });
     }
     connect(edit2_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.Edit2 = t.toStdString(); });
+    // Clicking the era-name box sets the date to today, as "TODAY" does.
+    edit2_->installEventFilter(this);
 
     auto* buttons = new QHBoxLayout;
     auto* save = addButton(settingsPanel_, "Button18", "設定保存");

@@ -40,6 +40,7 @@ public:
 
     QTableView* sheetView() const { return sheetView_; }
     SheetModel* sheetModel() const { return model_; }
+    ProgressPanel* progressPanel() const { return progressPanel_; }
     TForm1& form() { return form_; }
     Forms& forms() { return forms_; }
     QtHost& host() { return *host_; }

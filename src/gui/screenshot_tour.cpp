@@ -6,10 +6,13 @@
 #include <QScrollBar>
 #include <QTableView>
 #include <QTest>
+#include <QTimer>
 
 #include "app/tform1.h"
 #include "gui/dialogs/dialog_tour.h"
+#include "gui/export_dialog.h"
 #include "gui/main_window.h"
+#include "gui/progress_panel.h"
 
 namespace tolvane::gui {
 
@@ -43,6 +46,31 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
     save(&window, "settings_panel");
     form.Button26Click();
     window.refreshFromModel();
+
+    // The popup menu of a feeder's row (it opens modally: take its picture
+    // from inside its own event loop).
+    QTableView* view = window.sheetView();
+    form.ny1 = form.uy1 = 0;
+    QTimer::singleShot(300, [&] {
+        if (QWidget* menu = QApplication::activePopupWidget()) {
+            menu->grab().save(QDir(directory).filePath("popup_menu.png"));
+            menu->close();
+        }
+    });
+    window.openPopupMenu(view->visualRect(view->model()->index(0, col::Name)).center());
+
+    TForm6 exportDialog(&window);
+    exportDialog.show();
+    save(&exportDialog, "export_dialog");
+    exportDialog.close();
+
+    ProgressPanel* panel = window.progressPanel();
+    panel->setGeometry(0, 30, window.width(), window.height() - 30);
+    panel->setProgress(40, 100);
+    panel->show();
+    panel->raise();
+    save(&window, "progress_panel");
+    panel->hide();
 
     // ---- The modal forms in each of their modes ----
     saveDialogScreenshots(&window, directory);
