@@ -62,7 +62,8 @@ DecimalParts roundDecimal(double value, int decimals)
     DecimalParts out;
     out.negative = std::signbit(value) && value != 0.0;
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.16e", std::fabs(value));
+    auto written = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(value), std::chars_format::scientific, 16);
+    *written.ptr = '\0';
     // buf: d.dddddddddddddddde[+-]xx
     std::string mantissa;
     mantissa += buf[0];
@@ -203,8 +204,8 @@ std::string formatShortest(double value)
     if (!std::isfinite(value)) return nonFiniteText(value);
     if (value == 0) return "0";
     char buf[64];
-    std::snprintf(buf, sizeof buf, "%.15g", value);
-    std::string s = buf;
+    auto written = std::to_chars(buf, buf + sizeof buf, value, std::chars_format::general, 15);
+    std::string s(buf, written.ptr);
     std::size_t e = s.find('e');
     if (e == std::string::npos) return s;
     // Exponent form as the platform writes it: "1E20", "1.5E-5".
