@@ -180,23 +180,23 @@ const Entry* find(std::span<const Entry> entries, std::string_view name)
 }
 
 // Columns of a "print" line: "0-7,10,12-14"; all when empty.
-std::vector<int> columnList(const std::string& spec)
+std::vector<int> columnList(const std::string& ranges)
 {
     std::vector<int> columns;
-    if (spec.empty()) {
+    if (ranges.empty()) {
         for (int c = 0; c < kSheetColumns; ++c) columns.push_back(c);
         return columns;
     }
     std::size_t start = 0;
-    while (start <= spec.size()) {
-        std::size_t end = spec.find(',', start);
-        if (end == std::string::npos) end = spec.size();
-        std::string part = spec.substr(start, end - start);
+    while (start <= ranges.size()) {
+        std::size_t end = ranges.find(',', start);
+        if (end == std::string::npos) end = ranges.size();
+        std::string part = ranges.substr(start, end - start);
         std::size_t dash = part.find('-');
         auto first = tryParseWhole(part.substr(0, dash));
         auto last = dash == std::string::npos ? first : tryParseWhole(part.substr(dash + 1));
         if (!first || !last || *first < 0 || *last < *first || *last >= kSheetColumns)
-            throw ScriptError("columns are given as 0-7,10,12-14: " + spec);
+            throw ScriptError("columns are given as 0-7,10,12-14: " + ranges);
         for (int c = *first; c <= *last; ++c) columns.push_back(c);
         start = end + 1;
     }
