@@ -1,7 +1,7 @@
 #include <gtest/gtest.h>
 
 #include "app/tform1.h"
-#include "recording_host.h"
+#include "support/recording_host.h"
 #include "sheet/tree_marks.h"
 
 using namespace tolvane;

@@ -7,7 +7,7 @@
 #include <iterator>
 
 #include "app/tform1.h"
-#include "recording_host.h"
+#include "support/recording_host.h"
 #include "sheet/feeders.h"
 #include "sheet/file_store.h"
 #include "sheet/tree_marks.h"

@@ -5,7 +5,7 @@
 #include <gtest/gtest.h>
 
 #include "cables/tdensen.h"
-#include "message_host.h"
+#include "support/recording_host.h"
 
 namespace tolvane::testing {
 
@@ -19,7 +19,7 @@ struct Opening {
 
 class CableWindow {
 public:
-    MessageHost host;
+    RecordingHost host;
     Tdensen w;
 
     CableWindow() { w.host = &host; }

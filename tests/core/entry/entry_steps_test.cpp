@@ -3,7 +3,7 @@
 #include <gtest/gtest.h>
 
 #include "entry/entry_steps.h"
-#include "../app/recording_host.h"
+#include "support/recording_host.h"
 
 namespace tolvane {
 namespace {

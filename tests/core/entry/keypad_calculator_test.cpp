@@ -6,7 +6,7 @@
 
 #include "entry/tform3.h"
 #include "entry/tform5.h"
-#include "../app/recording_host.h"
+#include "support/recording_host.h"
 
 namespace tolvane {
 namespace {

@@ -4,6 +4,7 @@
 #include <gtest/gtest.h>
 
 #include "app/host.h"
+#include "support/recording_host.h"
 #include "app/tform1.h"
 #include "calc_fixture.h"
 #include "sheet/review.h"
@@ -11,22 +12,6 @@
 
 namespace tolvane::sheetcalc {
 namespace {
-
-class MessageLog : public Host {
-public:
-    std::vector<std::string> informed, warned, errors;
-    void inform(std::string_view t) override { informed.emplace_back(t); }
-    bool ask(std::string_view) override { return false; }
-    void warn(std::string_view t) override { warned.emplace_back(t); }
-    void reportError(std::string_view t) override { errors.emplace_back(t); }
-    void beep() override {}
-    void showKeypad(TForm3&) override {}
-    void showCalculator(TForm5&) override {}
-    void showCableWindow(Tdensen&) override {}
-    void showFeederForm(TForm2&) override {}
-    void showBranchForm(TForm4&) override {}
-    std::optional<std::string> chooseFile(FileDialog, std::string_view) override { return std::nullopt; }
-};
 
 std::string messageOf(const std::function<void()>& command)
 {
@@ -68,7 +53,7 @@ TEST(CalcCommands, DesignCurrentsReadDwellingCurrentsAsWholeNumbers)
 TEST(CalcCommands, ReviewWarnsEveryReportOfTheDrawnSheet)
 {
     const CalcFixture f = readCalcFixture("drawing.txt");
-    MessageLog host;
+    testing::RecordingHost host;
     TForm1 form;
     form.host = &host;
     form.StringGrid1 = sheetOf(f.input);  // not drawn yet: the review judges every row itself
@@ -82,7 +67,7 @@ TEST(CalcCommands, ReviewWarnsEveryReportOfTheDrawnSheet)
 
 TEST(CalcCommands, ReviewOfAnEmptySheetIsGood)
 {
-    MessageLog host;
+    testing::RecordingHost host;
     TForm1 form;
     form.host = &host;
     form.Button25Click();

@@ -1,5 +1,5 @@
-// A host for the main window's commands in tests: records every message and
-// answers questions and file dialogs from queues.
+// A host for tests of the commands and forms: records every message (by kind,
+// and all of them in order) and answers questions and file dialogs from queues.
 #pragma once
 
 #include <deque>
@@ -14,21 +14,22 @@ namespace tolvane::testing {
 class RecordingHost : public Host {
 public:
     std::vector<std::string> informed, asked, warned, errors;
+    std::vector<std::string> messages;             // every text above, in the order shown
     std::deque<bool> answers;                      // for ask(); empty -> No
     std::deque<std::optional<std::string>> files;  // for chooseFile(); empty -> cancel
     std::vector<std::string> proposedNames;
 
-    void inform(std::string_view t) override { informed.emplace_back(t); }
+    void inform(std::string_view t) override { record(informed, t); }
     bool ask(std::string_view t) override
     {
-        asked.emplace_back(t);
+        record(asked, t);
         if (answers.empty()) return false;
         bool a = answers.front();
         answers.pop_front();
         return a;
     }
-    void warn(std::string_view t) override { warned.emplace_back(t); }
-    void reportError(std::string_view t) override { errors.emplace_back(t); }
+    void warn(std::string_view t) override { record(warned, t); }
+    void reportError(std::string_view t) override { record(errors, t); }
     void beep() override {}
     void showKeypad(TForm3&) override {}
     void showCalculator(TForm5&) override {}
@@ -42,6 +43,13 @@ public:
         auto f = files.front();
         files.pop_front();
         return f;
+    }
+
+private:
+    void record(std::vector<std::string>& kind, std::string_view t)
+    {
+        kind.emplace_back(t);
+        messages.emplace_back(t);
     }
 };
 
