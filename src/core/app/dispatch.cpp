@@ -61,26 +61,30 @@ void recalculateFeeder(TForm1& f1, int row)
 
 // ---------------------------------------------------------------- feeder path
 
+// The cells of a single feeder's row and the feeder form's controls that hold
+// them, both ways (the feeder number, the load name and the installation
+// method have rules of their own).
+struct FeederFormField {
+    int column;
+    std::string TForm2::*control;
+};
+const FeederFormField kFeederFormFields[] = {
+    {col::Name, &TForm2::Edit2},          {col::System, &TForm2::ComboBox2},
+    {col::Voltage, &TForm2::ComboBox3},   {col::Breaker, &TForm2::ComboBox4},
+    {col::Length, &TForm2::ComboBox5},    {col::MainDevice, &TForm2::ComboBox11},
+    {col::Current, &TForm2::Edit5},       {col::PowerFactor, &TForm2::Edit4},
+    {col::Cable, &TForm2::Edit8},         {col::Allowable, &TForm2::Edit9},
+    {col::Impedance, &TForm2::Edit10},    {col::Drop, &TForm2::Label60},
+    {col::AllowableDrop, &TForm2::Label70}, {col::Remarks, &TForm2::Edit12},
+    {col::Size, &TForm2::Label43},
+};
+
 void copyRowIntoFeederForm(const Sheet& sheet, int r, TForm2& f)
 {
+    for (const auto& field : kFeederFormFields) f.*field.control = sheet.cell(field.column, r);
     f.Edit1 = sheet.cell(col::No, r);
-    f.Edit2 = sheet.cell(col::Name, r);
-    f.ComboBox2 = sheet.cell(col::System, r);
-    f.ComboBox3 = sheet.cell(col::Voltage, r);
-    f.ComboBox4 = sheet.cell(col::Breaker, r);
-    f.ComboBox5 = sheet.cell(col::Length, r);
     f.Edit7 = sheet.cell(col::LoadName, r);
-    f.ComboBox11 = sheet.cell(col::MainDevice, r);
-    f.Edit5 = sheet.cell(col::Current, r);
-    f.Edit4 = sheet.cell(col::PowerFactor, r);
-    f.Edit8 = sheet.cell(col::Cable, r);
     f.ComboBox14 = methodFromRow(sheet, r);
-    f.Edit9 = sheet.cell(col::Allowable, r);
-    f.Edit10 = sheet.cell(col::Impedance, r);
-    f.Label60 = sheet.cell(col::Drop, r);
-    f.Label70 = sheet.cell(col::AllowableDrop, r);
-    f.Edit12 = sheet.cell(col::Remarks, r);
-    f.Label43 = sheet.cell(col::Size, r);
     if (auto kind = LoadKindOf(f.ComboBox2, f.Edit4)) f.ComboBox13 = *kind;
 }
 
@@ -93,24 +97,10 @@ void writeSingleFeeder(TForm1& f1, const TForm2& f, int r)
         ++f1.kansenno;
         growSheet(sheet, 1);
     }
-    sheet.setCell(col::Name, r, f.Edit2);
-    sheet.setCell(col::System, r, f.ComboBox2);
-    sheet.setCell(col::Voltage, r, f.ComboBox3);
-    sheet.setCell(col::Breaker, r, f.ComboBox4);
+    for (const auto& field : kFeederFormFields) sheet.setCell(field.column, r, f.*field.control);
     sheet.setCell(col::Mark, r, std::string(mark::Single));
-    sheet.setCell(col::Length, r, f.ComboBox5);
     sheet.setCell(col::LoadName, r, f.Edit2.empty() ? "L" + std::to_string(f1.kansenno) : f.Edit7);
-    sheet.setCell(col::MainDevice, r, f.ComboBox11);
-    sheet.setCell(col::Current, r, f.Edit5);
-    sheet.setCell(col::PowerFactor, r, f.Edit4);
-    sheet.setCell(col::Cable, r, f.Edit8);
     writeMethod(sheet, r, f.ComboBox14);
-    sheet.setCell(col::Allowable, r, f.Edit9);
-    sheet.setCell(col::Impedance, r, f.Edit10);
-    sheet.setCell(col::Drop, r, f.Label60);
-    sheet.setCell(col::AllowableDrop, r, f.Label70);
-    sheet.setCell(col::Remarks, r, f.Edit12);
-    sheet.setCell(col::Size, r, f.Label43);
     sheet.setCell(col::Judgement, r, "");
 
     renumberFeeders(sheet);
