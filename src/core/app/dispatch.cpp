@@ -99,7 +99,10 @@ void writeSingleFeeder(TForm1& f1, const TForm2& f, int r)
     }
     for (const auto& field : kFeederFormFields) sheet.setCell(field.column, r, f.*field.control);
     sheet.setCell(col::Mark, r, std::string(mark::Single));
-    sheet.setCell(col::LoadName, r, f.Edit2.empty() ? "L" + std::to_string(f1.kansenno) : f.Edit7);
+    // Without a feeder name the load is named after the feeder's number, unless
+    // the user typed a load name: that is never thrown away.
+    sheet.setCell(col::LoadName, r,
+                  f.Edit2.empty() && !hasValue(f.Edit7) ? "L" + sheet.cell(col::No, r) : f.Edit7);
     writeMethod(sheet, r, f.ComboBox14);
     sheet.setCell(col::Judgement, r, "");
 

@@ -35,6 +35,15 @@ TEST(Dispatch, RecordingLocksTheFrequencyAndCountsTheFeeder)
     EXPECT_EQ(forms.form1.StringGrid1.rowCount(), kStartRows + 1);
 }
 
+TEST(Dispatch, ALoadWithoutAnyNameIsNamedAfterItsFeederNumber)
+{
+    Forms forms;
+    forms.mainWindowShown();
+    play(forms, "dblclick 0\nset Edit2 \"\"\nset Edit7 \"\"\ncable 1 CV-T 38゜\nset ComboBox14 保護管配線\nclick Button4\n");
+    EXPECT_EQ(forms.form1.StringGrid1.cell(col::No, 0), "1");
+    EXPECT_EQ(forms.form1.StringGrid1.cell(col::LoadName, 0), "L1");
+}
+
 TEST(Dispatch, CancelledFeederFormWritesNothing)
 {
     Forms forms;
