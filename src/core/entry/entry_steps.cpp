@@ -120,4 +120,9 @@ bool tellDropVerdict(Host* host, DropVerdict verdict)
     return false;
 }
 
+SupplyKind supplyKindOf(bool utility, bool givenPercent)
+{
+    return givenPercent ? SupplyKind::GivenPercent : utility ? SupplyKind::Utility : SupplyKind::Transformer;
+}
+
 }  // namespace tolvane

@@ -76,6 +76,10 @@ struct DropFields {
 // impedance is still its placeholder.
 bool dropStep(Host* host, std::string& focus, const DropFields& f);
 
+// The supply kind the forms' three radio buttons stand for ("電気事業者から…"
+// and "指定した電圧降下(%)…"; the transformer choice otherwise).
+SupplyKind supplyKindOf(bool utility, bool givenPercent);
+
 // Allowable drop: the fraction from the supply choice and the band length,
 // the percentage field overwritten by the band, the drop in whole volts of
 // the reference voltage.

@@ -336,10 +336,7 @@ void TForm2::Button14Click()
     const std::string& length = mode() == 1 ? ComboBox5 : ComboBox10;
     // The band length is read with its decimals, as the branch form reads it.
     double l = hasValue(length) ? parseDecimal(length) : 1;
-    SupplyKind kind = RadioButton5 ? SupplyKind::GivenPercent
-                      : RadioButton2 ? SupplyKind::Utility
-                                     : SupplyKind::Transformer;
-    allowableDropStep({kind, Edit11}, l, Edit11, Edit6, Label70);
+    allowableDropStep({supplyKindOf(RadioButton2, RadioButton5), Edit11}, l, Edit11, Edit6, Label70);
 }
 
 void TForm2::Button7Click()

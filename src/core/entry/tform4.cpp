@@ -57,9 +57,7 @@ void TForm4::loadSupply()
 
 void TForm4::storeSupply()
 {
-    form1_.supply.kind = RadioButton5 ? SupplyKind::GivenPercent
-                         : RadioButton2 ? SupplyKind::Utility
-                                        : SupplyKind::Transformer;
+    form1_.supply.kind = supplyKindOf(RadioButton2, RadioButton5);
     form1_.supply.percent = Edit13;
 }
 
@@ -148,11 +146,7 @@ void TForm4::Button14Click()
     // The band length runs from the feeder's origin to the end of this row;
     // without the accumulated length it is 1 m.
     double l = hasValue(Label10) ? parseDecimal(ComboBox6) + parseDecimal(Label10) : 1;
-    SupplyChoice supply{RadioButton5   ? SupplyKind::GivenPercent
-                        : RadioButton2 ? SupplyKind::Utility
-                                       : SupplyKind::Transformer,
-                        Edit13};
-    allowableDropStep(supply, l, Edit13, Edit7, Label70);
+    allowableDropStep({supplyKindOf(RadioButton2, RadioButton5), Edit13}, l, Edit13, Edit7, Label70);
     storeSupply();
 }
 
