@@ -28,7 +28,7 @@ int runClipboard(const std::vector<std::string>& args)
             std::cerr << "行番号は 0～" << form.StringGrid1.rowCount() - 1 << " で指定してください: " << args[2] << "\n";
             return kExitBadInput;
         }
-        form.ny1 = static_cast<std::int16_t>(*row);
+        form.ny1 = *row;
         form.N3Click();
     } else {
         form.N9Click();

@@ -158,8 +158,8 @@ void MainWindow::connectCommands()
 
     // A double-click on a row opens the entry form that fits it.
     connect(sheetView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        form_.ux1 = static_cast<std::int16_t>(index.column());
-        form_.uy1 = static_cast<std::int16_t>(index.row());
+        form_.ux1 = index.column();
+        form_.uy1 = index.row();
         form_.ny1 = form_.uy1;
         runCommand([this] { StringGrid1DblClick(forms_); });
     });
@@ -371,8 +371,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
                 guidePanel_->hide();
             }
             auto [c, r] = cellAt(e);
-            form_.nx1 = static_cast<std::int16_t>(c);
-            form_.ny1 = static_cast<std::int16_t>(r);
+            form_.nx1 = c;
+            form_.ny1 = r;
         }
         break;
     }
@@ -391,8 +391,8 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         auto* e = static_cast<QMouseEvent*>(event);
         auto [c, r] = cellAt(e);
         if (r >= 0 && r < form_.StringGrid1.rowCount()) {
-            form_.ux1 = static_cast<std::int16_t>(c);
-            form_.uy1 = static_cast<std::int16_t>(r);
+            form_.ux1 = c;
+            form_.uy1 = r;
             if (e->button() == Qt::RightButton)
                 openPopupMenu(e->position().toPoint());
             else

@@ -400,8 +400,8 @@ void ScriptHost::topLevel(const ScriptLine& line)
             int column = args == 2 ? wholeArgument(line.words[2]) : 1;
             if (row < 0 || row >= f1.StringGrid1.rowCount()) fail(line, "no such row");
             if (column < 0 || column >= kSheetColumns) fail(line, "no such column");
-            f1.nx1 = f1.ux1 = static_cast<std::int16_t>(column);
-            f1.ny1 = f1.uy1 = static_cast<std::int16_t>(row);
+            f1.nx1 = f1.ux1 = column;
+            f1.ny1 = f1.uy1 = row;
             StringGrid1DblClick(*forms_);
         } else if (command == "supply" && args == 1) {
             const std::string& kind = line.words[1];

@@ -91,10 +91,12 @@ public:
     std::int16_t kidou = 0;
     std::int32_t s1 = 0;
     std::int32_t e1 = 0;
-    std::int16_t nx1 = 0;
-    std::int16_t ny1 = 0;
-    std::int16_t ux1 = 0;
-    std::int16_t uy1 = 0;
+    // Cells under the pointer at the last press (nx1, ny1) and release (ux1,
+    // uy1). Whole 32-bit rows: a sheet file may hold up to 100,000 rows.
+    std::int32_t nx1 = 0;
+    std::int32_t ny1 = 0;
+    std::int32_t ux1 = 0;
+    std::int32_t uy1 = 0;
     std::int32_t maxrowsu = 0;
     std::int32_t pagesu = 0;
     std::string FileName;

@@ -81,8 +81,8 @@ bool TForm1::StringGrid1PopupRelease(bool rightButton)
 {
     PopupDecision d = decidePopup(StringGrid1, ny1, uy1, rightButton, PopupMenu1);
     PopupMenu1 = d.menu;
-    ny1 = static_cast<std::int16_t>(d.ny1);
-    uy1 = static_cast<std::int16_t>(d.uy1);
+    ny1 = d.ny1;
+    uy1 = d.uy1;
     return d.opens;
 }
 

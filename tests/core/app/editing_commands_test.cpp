@@ -25,8 +25,8 @@ struct Window : TForm1 {
     // A right-button release after a press on row `press`.
     bool rightClick(int press, int release)
     {
-        ny1 = static_cast<std::int16_t>(press);
-        uy1 = static_cast<std::int16_t>(release);
+        ny1 = press;
+        uy1 = release;
         return StringGrid1PopupRelease(true);
     }
 };

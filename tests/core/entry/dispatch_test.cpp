@@ -44,6 +44,15 @@ TEST(Dispatch, ALoadWithoutAnyNameIsNamedAfterItsFeederNumber)
     EXPECT_EQ(forms.form1.StringGrid1.cell(col::LoadName, 0), "L1");
 }
 
+TEST(Dispatch, ARowFarDownALargeSheetIsWrittenWhereItWasClicked)
+{
+    Forms forms;
+    forms.mainWindowShown();
+    forms.form1.StringGrid1.setRowCount(40100);
+    play(forms, "dblclick 40000\ncable 1 CV-T 38゜\nset ComboBox14 保護管配線\nclick Button4\n");
+    EXPECT_EQ(forms.form1.StringGrid1.cell(col::Mark, 40000), mark::Single);
+}
+
 TEST(Dispatch, CancelledFeederFormWritesNothing)
 {
     Forms forms;
