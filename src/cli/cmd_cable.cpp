@@ -7,7 +7,7 @@
 #include <optional>
 #include <sstream>
 
-#include "app/host.h"
+#include "app/quiet_host.h"
 #include "cables/installation.h"
 #include "cables/tdensen.h"
 #include "calc/electrical_system.h"
@@ -22,7 +22,7 @@ constexpr const char* kUsage =
     "       [--ambient T] [--wires N] [--iv-ambient T] [--grouping TIERS,PER_TIER,SPACING] [--factor F]";
 
 // Messages of the window go to standard error.
-class MessageHost : public Host {
+class MessageHost : public QuietHost {
 public:
     int messages = 0;
     void inform(std::string_view text) override { say(text); }
@@ -33,13 +33,6 @@ public:
     }
     void warn(std::string_view text) override { say(text); }
     void reportError(std::string_view text) override { say(text); }
-    void beep() override {}
-    void showKeypad(TForm3&) override {}
-    void showCalculator(TForm5&) override {}
-    void showCableWindow(Tdensen&) override {}
-    void showFeederForm(TForm2&) override {}
-    void showBranchForm(TForm4&) override {}
-    std::optional<std::string> chooseFile(FileDialog, std::string_view) override { return std::nullopt; }
 
 private:
     void say(std::string_view text)

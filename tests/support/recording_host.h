@@ -7,11 +7,11 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "app/quiet_host.h"
 
 namespace tolvane::testing {
 
-class RecordingHost : public Host {
+class RecordingHost : public QuietHost {
 public:
     std::vector<std::string> informed, asked, warned, errors;
     std::vector<std::string> messages;             // every text above, in the order shown
@@ -30,12 +30,6 @@ public:
     }
     void warn(std::string_view t) override { record(warned, t); }
     void reportError(std::string_view t) override { record(errors, t); }
-    void beep() override {}
-    void showKeypad(TForm3&) override {}
-    void showCalculator(TForm5&) override {}
-    void showCableWindow(Tdensen&) override {}
-    void showFeederForm(TForm2&) override {}
-    void showBranchForm(TForm4&) override {}
     std::optional<std::string> chooseFile(FileDialog, std::string_view proposed) override
     {
         proposedNames.emplace_back(proposed);

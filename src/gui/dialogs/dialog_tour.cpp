@@ -5,7 +5,7 @@
 #include <QTest>
 
 #include "app/forms.h"
-#include "app/host.h"
+#include "app/quiet_host.h"
 #include "cables/impedance.h"
 #include "gui/dialogs/branch_form_dialog.h"
 #include "gui/dialogs/cable_window_dialog.h"
@@ -17,22 +17,6 @@
 namespace tolvane::gui {
 
 namespace {
-
-// The tour only looks: no message box or nested form may stop it.
-class QuietHost : public Host {
-public:
-    void inform(std::string_view) override {}
-    bool ask(std::string_view) override { return false; }
-    void warn(std::string_view) override {}
-    void reportError(std::string_view) override {}
-    void beep() override {}
-    void showKeypad(TForm3&) override {}
-    void showCalculator(TForm5&) override {}
-    void showCableWindow(Tdensen&) override {}
-    void showFeederForm(TForm2&) override {}
-    void showBranchForm(TForm4&) override {}
-    std::optional<std::string> chooseFile(FileDialog, std::string_view) override { return std::nullopt; }
-};
 
 // Shows the dialog without a modal loop, saves its picture and closes it.
 void shoot(FormDialog& dialog, const QString& directory, const char* name)
