@@ -12,6 +12,7 @@
 #include <QRadioButton>
 #include <QTableWidget>
 
+#include "app/command_guard.h"
 #include "cables/corrections.h"
 #include "cables/tdensen.h"
 #include "gui/dialogs/drawings.h"
@@ -125,7 +126,9 @@ void CableWindowDialog::buildImpedancePanel(QWidget* p)
 
     // The pointer, a click and a double-click pick a size; the keyboard moves
     // the pick up and down and Enter takes it as a double-click does.
-    connect(grid_, &QTableWidget::cellEntered, this, [this](int row, int col) { m_.StringGrid7MouseMove(col, row); });
+    connect(grid_, &QTableWidget::cellEntered, this, [this](int row, int col) {
+        runGuarded(host(), [this, row, col] { m_.StringGrid7MouseMove(col, row); });
+    });
     connect(grid_, &QTableWidget::cellClicked, this, [this](int row, int col) {
         run([this, row, col] {
             m_.StringGrid7MouseMove(col, row);

@@ -11,8 +11,7 @@
 
 #include <memory>
 
-#include "app/host.h"
-#include "text/numbers.h"
+#include "app/command_guard.h"
 
 namespace tolvane::gui {
 
@@ -30,14 +29,8 @@ FormDialog::FormDialog(QWidget* parent, Host* host, std::string_view objectName)
 void FormDialog::run(const Handler& handler)
 {
     ++running_;
-    try {
-        handler();
-    } catch (const ConversionError& e) {
-        if (host_) host_->reportError(e.what());
-    } catch (const std::exception& e) {
-        // Whatever stops a handler is told; the form stays usable.
-        if (host_) host_->reportError(e.what());
-    }
+    // Whatever stops a handler is told; the form stays usable.
+    runGuarded(host_, handler);
     --running_;
     refresh();
     applyFocusRequest();

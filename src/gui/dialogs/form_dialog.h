@@ -40,7 +40,8 @@ public:
 
     FormDialog(QWidget* parent, Host* host, std::string_view objectName);
 
-    // Runs one handler of the model: a number that cannot be read is shown in
+    // Runs one handler of the model under the program's one guard: whatever
+    // stops it (a number that cannot be read, any other error) is shown in
     // the general error box and ends the handler there; then every widget is
     // refreshed, the focus goes where the model asked, and the dialog ends
     // when the model asks to close.

@@ -1,0 +1,43 @@
+#include "app/command_guard.h"
+
+#include <exception>
+#include <new>
+#include <string>
+
+#include "app/host.h"
+
+namespace tolvane {
+
+namespace {
+
+constexpr const char* kOutOfMemory = "メモリが足りないため、操作を中止しました。";
+constexpr const char* kUnknownError = "予期しないエラーのため、操作を中止しました。";
+
+void report(Host* host, const std::string& text)
+{
+    if (!host) return;
+    // The box itself must not end the program either.
+    try {
+        host->reportError(text);
+    } catch (...) {
+    }
+}
+
+}  // namespace
+
+bool runGuarded(Host* host, const std::function<void()>& action)
+{
+    try {
+        action();
+        return true;
+    } catch (const std::bad_alloc&) {
+        report(host, kOutOfMemory);
+    } catch (const std::exception& e) {
+        report(host, e.what());
+    } catch (...) {
+        report(host, kUnknownError);
+    }
+    return false;
+}
+
+}  // namespace tolvane
