@@ -26,9 +26,11 @@
 #include <QTableView>
 #include <QVBoxLayout>
 
+#include "app/command_guard.h"
 #include "app/dispatch.h"
 #include "app/forms.h"
 #include "app/tform1.h"
+#include "gui/auto_recovery.h"
 #include "gui/export_dialog.h"
 #include "gui/message_boxes.h"
 #include "gui/print/document_painter.h"
@@ -119,9 +121,10 @@ MainWindow::MainWindow(Forms& forms, QWidget* parent)
     down->setFixedSize(22, 22);
     up->setObjectName("Button11");
     down->setObjectName("Button13");
-    connect(up, &QPushButton::clicked, this, [this] { scrollSheetTo(0); });
-    connect(down, &QPushButton::clicked, this,
-            [this] { scrollSheetTo(std::max(form_.StringGrid1.rowCount() - 35, 0)); });
+    connect(up, &QPushButton::clicked, this, [this] { guarded([this] { scrollSheetTo(0); }); });
+    connect(down, &QPushButton::clicked, this, [this] {
+        guarded([this] { scrollSheetTo(std::max(form_.StringGrid1.rowCount() - 35, 0)); });
+    });
 
     sheetView_->viewport()->installEventFilter(this);
     sheetView_->viewport()->setMouseTracking(true);
@@ -134,8 +137,26 @@ MainWindow::MainWindow(Forms& forms, QWidget* parent)
 
 MainWindow::~MainWindow()
 {
+    recovery_.reset();
     if (form_.host == host_.get()) forms_.setHost(nullptr);
 }
+
+void MainWindow::useHost(std::unique_ptr<QtHost> host)
+{
+    host_ = std::move(host);
+    forms_.setHost(host_.get());
+    host_->onScrollToRow = [this](int row) { selectRow(row); };
+}
+
+void MainWindow::startRecovery(const std::string& folder, std::chrono::milliseconds interval)
+{
+    recovery_ = std::make_unique<AutoRecovery>(form_, folder, interval);
+    bool restored = false;
+    guarded([&] { restored = recovery_->offerOrphans(); });
+    if (restored) afterLoad();
+}
+
+void MainWindow::guarded(const std::function<void()>& action) { runGuarded(host_.get(), action); }
 
 void MainWindow::connectCommands()
 {
@@ -143,17 +164,27 @@ void MainWindow::connectCommands()
     connect(button("Button1"), &QPushButton::clicked, this,
             [this] { runReplacingCommand([this] { form_.Button1Click(); }); });
     connect(button("Button2"), &QPushButton::clicked, this, [this] {
-        form_.Button2Click();
+        guarded([this] { form_.Button2Click(); });
         afterCommand();
     });
     connect(button("Button3"), &QPushButton::clicked, this, [this] {
-        form_.Button3Click();
-        copyToClipboard();
+        guarded([this] {
+            form_.Button3Click();
+            copyToClipboard();
+        });
     });
     connect(button("Button25"), &QPushButton::clicked, this, [this] { runCommand([this] { form_.Button25Click(); }); });
-    connect(button("Button16"), &QPushButton::clicked, this, [this] { exportWorkbook(); });
-    connect(button("Button24"), &QPushButton::clicked, this, [this] { printDocument(); });
-    connect(button("ButtonPdf"), &QPushButton::clicked, this, [this] { writePdf(); });
+    // The outputs write the page record into the sheet before they can fail.
+    auto output = [this](std::function<void()> command) {
+        return [this, command] {
+            guarded(command);
+            progressPanel_->hide();
+            afterCommand();
+        };
+    };
+    connect(button("Button16"), &QPushButton::clicked, this, output([this] { exportWorkbook(); }));
+    connect(button("Button24"), &QPushButton::clicked, this, output([this] { printDocument(); }));
+    connect(button("ButtonPdf"), &QPushButton::clicked, this, output([this] { writePdf(); }));
     connect(button("Button18"), &QPushButton::clicked, this, [this] { runCommand([this] { form_.Button18Click(); }); });
 
     // A double-click on a row opens the entry form that fits it.
@@ -166,12 +197,12 @@ void MainWindow::connectCommands()
 
     auto* undo = new QShortcut(QKeySequence::Undo, this);
     connect(undo, &QShortcut::activated, this, [this] {
-        undo_.undo(form_);
+        guarded([this] { undo_.undo(form_); });
         afterCommand();
     });
     auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
     connect(redo, &QShortcut::activated, this, [this] {
-        undo_.redo(form_);
+        guarded([this] { undo_.redo(form_); });
         afterCommand();
     });
 }
@@ -191,7 +222,6 @@ void MainWindow::exportWorkbook()
     std::optional<std::string> failure =
         form_.exportWorkbook(*path, mode, [this](int done, int total) { progressPanel_->setProgress(done, total); });
     progressPanel_->hide();
-    afterCommand();  // the page record wrote its columns
     if (failure) {
         host_->reportError(*failure);
         return;
@@ -206,7 +236,6 @@ void MainWindow::printDocument()
     if (dialog.exec() != QDialog::Accepted) return;
     PrintDocument document = form_.printDocument();
     std::optional<std::string> failure = print::printOnPrinter(document, printer);
-    afterCommand();  // the page record wrote its columns
     if (failure) host_->reportError(*failure);
     if (document.failure) host_->warn(printFailureText(*document.failure));
 }
@@ -220,7 +249,6 @@ void MainWindow::writePdf()
     if (!path->ends_with(".pdf")) *path += ".pdf";
     PrintDocument document = form_.printDocument();
     std::optional<std::string> failure = print::writePdf(document, QString::fromStdString(*path));
-    afterCommand();
     if (failure) {
         host_->reportError(*failure);
         return;
@@ -234,11 +262,7 @@ void MainWindow::writePdf()
 
 void MainWindow::runCommand(const std::function<void()>& command)
 {
-    try {
-        undo_.run(form_, command);
-    } catch (const ConversionError& e) {
-        host_->reportError(e.what());
-    }
+    guarded([&] { undo_.run(form_, command); });
     afterCommand();
 }
 
@@ -246,7 +270,7 @@ void MainWindow::runReplacingCommand(const std::function<void()>& command)
 {
     DocumentState before = captureDocument(form_);
     const std::string fileBefore = form_.FileName;
-    command();
+    guarded(command);
     // A loaded file replaces the document: the steps before it no longer apply.
     if (form_.FileName != fileBefore || !(captureDocument(form_) == before)) undo_.clear();
     afterCommand();
@@ -264,6 +288,13 @@ void MainWindow::afterCommand()
     refreshFromModel();
     updateTitle();
     sheetView_->viewport()->update();
+    if (recovery_) recovery_->documentChanged();
+}
+
+void MainWindow::titleBlockEdited()
+{
+    updateTitle();
+    if (recovery_) recovery_->documentChanged();
 }
 
 void MainWindow::updateTitle()
@@ -303,13 +334,17 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
         {popup::Copy, "N7", u("コピー"), [this] { runCommand([this] { form_.N7Click(); }); }},
         {popup::CopyFeederText, "N3", u("クリップボードへコピー(個別)"),
          [this] {
-             form_.N3Click();
-             copyToClipboard();
+             guarded([this] {
+                 form_.N3Click();
+                 copyToClipboard();
+             });
          }},
         {popup::CopySheetText, "N9", u("クリップボードへコピー(全部)"),
          [this] {
-             form_.N9Click();
-             copyToClipboard();
+             guarded([this] {
+                 form_.N9Click();
+                 copyToClipboard();
+             });
          }},
         {popup::ClearAll, "N11", u("全削除"),
          [this] {
@@ -338,9 +373,13 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
-    if (form_.modified && !askBox(this, "保存されていない変更があります。終了してよろしいですか？")) {
-        event->ignore();
-        return;
+    if (form_.modified) {
+        if (!host_->ask("保存されていない変更があります。終了してよろしいですか？")) {
+            event->ignore();
+            return;
+        }
+        // The user let the changes go: no copy of them is kept.
+        if (recovery_) recovery_->discard();
     }
     event->accept();
 }
@@ -353,8 +392,9 @@ void MainWindow::scrollSheetTo(int row)
 bool MainWindow::eventFilter(QObject* watched, QEvent* event)
 {
     if (watched == edit2_ && event->type() == QEvent::MouseButtonPress) {
-        form_.Button124Click();
+        guarded([this] { form_.Button124Click(); });
         refreshFromModel();
+        titleBlockEdited();
         return false;
     }
     if (watched != sheetView_->viewport()) return QWidget::eventFilter(watched, event);
@@ -393,10 +433,12 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         if (r >= 0 && r < form_.StringGrid1.rowCount()) {
             form_.ux1 = c;
             form_.uy1 = r;
-            if (e->button() == Qt::RightButton)
-                openPopupMenu(e->position().toPoint());
-            else
-                form_.StringGrid1PopupRelease(false);
+            guarded([this, e] {
+                if (e->button() == Qt::RightButton)
+                    openPopupMenu(e->position().toPoint());
+                else
+                    form_.StringGrid1PopupRelease(false);
+            });
         }
         break;
     }
@@ -446,6 +488,7 @@ void MainWindow::buildTopBar()
     connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& t) {
         form_.Edit1 = t.toStdString();
         form_.modified = true;
+        titleBlockEdited();
     });
 
     auto* judgePanel = new QFrame(topBar_);
@@ -488,13 +531,15 @@ void MainWindow::buildTopBar()
     dl->addWidget(today);
     bar->addWidget(date);
     connect(today, &QPushButton::clicked, this, [this] {
-        form_.Button124Click();
+        guarded([this] { form_.Button124Click(); });
         refreshFromModel();
+        titleBlockEdited();
     });
     auto bindDate = [this](QLineEdit* e, std::string TForm1::*field) {
         connect(e, &QLineEdit::textEdited, this, [this, field](const QString& t) {
             form_.*field = t.toStdString();
             form_.modified = true;
+            titleBlockEdited();
         });
     };
     bindDate(edit25_, &TForm1::Edit25);
@@ -511,7 +556,7 @@ void MainWindow::buildTopBar()
 
     auto* settings = topBar_->findChild<QPushButton*>("Button19");
     connect(settings, &QPushButton::clicked, this, [this] {
-        form_.Button19Click();
+        guarded([this] { form_.Button19Click(); });
         refreshFromModel();
     });
 }
@@ -580,8 +625,10 @@ void MainWindow::buildSettingsPanel()
     for (int n = 1; n <= 6; ++n) {
         auto click = clicks[n];
         connect(radio_[n], &QRadioButton::clicked, this, [this, click] {
-            (form_.*click)();
+            TForm1& form = form_;
+            guarded([&form, click] { (form.*click)(); });
             refreshFromModel();
+            titleBlockEdited();
         });
     }
     connect(edit2_, &QLineEdit::textEdited, this, [this](const QString& t) { form_.Edit2 = t.toStdString(); });
@@ -597,7 +644,7 @@ void MainWindow::buildSettingsPanel()
     outer->addLayout(buttons);
     outer->addStretch(1);
     connect(close, &QPushButton::clicked, this, [this] {
-        form_.Button26Click();
+        guarded([this] { form_.Button26Click(); });
         refreshFromModel();
     });
     settingsPanel_->hide();

@@ -5,8 +5,10 @@
 
 #include <QWidget>
 
+#include <chrono>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "app/undo_history.h"
 
@@ -24,6 +26,7 @@ class TForm1;
 
 namespace tolvane::gui {
 
+class AutoRecovery;
 class HeaderStrip;
 class ProgressPanel;
 class QtHost;
@@ -47,8 +50,8 @@ public:
     UndoHistory& undoHistory() { return undo_; }
 
     // Runs a command of the core that may change the document: recorded for
-    // undo, a conversion error shown in the general error box, the window
-    // refreshed afterwards.
+    // undo, any error shown in the general error box, the window refreshed
+    // afterwards.
     void runCommand(const std::function<void()>& command);
     // A command that replaces the document (open): not undoable.
     void runReplacingCommand(const std::function<void()>& command);
@@ -60,6 +63,14 @@ public:
     // Opens the popup menu of the sheet at a point of the sheet's viewport
     // (as a right-button release there does).
     void openPopupMenu(const QPoint& viewportPos);
+
+    // Keeps a recovery copy of unsaved work in `folder` from now on, after
+    // offering the copies of windows that are no longer running.
+    void startRecovery(const std::string& folder, std::chrono::milliseconds interval);
+    AutoRecovery* recovery() const { return recovery_.get(); }
+
+    // Boxes, dialogs and forms go to `host` from now on.
+    void useHost(std::unique_ptr<QtHost> host);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -77,7 +88,12 @@ private:
     QPushButton* addButton(QWidget* parent, const char* name, const char* caption);
 
     void connectCommands();
+    // Runs an action of the window under the one guard: any error is shown
+    // in the general error box and the program goes on.
+    void guarded(const std::function<void()>& action);
     void afterCommand();
+    // A box of the title block was edited: the document changed.
+    void titleBlockEdited();
     void updateTitle();
     void copyToClipboard();
     void selectRow(int row);
@@ -89,6 +105,7 @@ private:
     TForm1& form_;
     std::unique_ptr<QtHost> host_;
     UndoHistory undo_;
+    std::unique_ptr<AutoRecovery> recovery_;
     bool shownOnce_ = false;
 
     QFrame* topBar_ = nullptr;

@@ -110,6 +110,9 @@ public:
     // Set by every command that changes the sheet or the title block; saving
     // and loading clear it.
     bool modified = false;
+    // The file that recovered work belongs to: "保存" proposes it. Saving and
+    // loading clear it.
+    std::string recoveredFile;
 
     // Today's date; replaced in tests.
     std::function<CivilDate()> today = systemToday;
@@ -153,6 +156,9 @@ public:
     // Writes the sheet and title block to `path` as "保存" does (no dialog).
     // The previous file survives any failure. Returns the reason of a failure.
     std::optional<std::string> saveSheetFile(const std::string& path);
+    // The bytes of a sheet file holding `sheet` with this window's title block
+    // and settings; `sheet` is adjusted as saving adjusts it.
+    std::string sheetFileBytes(Sheet& sheet) const;
     // Applies the bytes of a "set.ini"; returns the reason when it is short.
     std::optional<std::string> loadSettingsData(std::string_view bytes);
 

@@ -85,16 +85,22 @@ std::optional<std::string> TForm1::loadSheetData(std::string_view bytes)
     }
 
     modified = false;
+    recoveredFile.clear();
     return std::nullopt;
+}
+
+std::string TForm1::sheetFileBytes(Sheet& sheet) const
+{
+    SheetFileCarriers carriers{Label56, RadioButton4 ? "4" : "3", RadioButton6 ? "6" : "5", Edit2};
+    SheetFileTitle title{RadioButton1 ? "60" : RadioButton2 ? "50" : "0", Edit25, Edit26, Edit27, Edit1, Label56};
+    return writeSheetFile(sheet, carriers, title);
 }
 
 std::optional<std::string> TForm1::saveSheetFile(const std::string& path)
 {
-    SheetFileCarriers carriers{Label56, RadioButton4 ? "4" : "3", RadioButton6 ? "6" : "5", Edit2};
-    SheetFileTitle title{RadioButton1 ? "60" : RadioButton2 ? "50" : "0", Edit25, Edit26, Edit27, Edit1, Label56};
-    const std::string bytes = writeSheetFile(StringGrid1, carriers, title);
-    if (auto reason = replaceFile(path, bytes)) return reason;
+    if (auto reason = replaceFile(path, sheetFileBytes(StringGrid1))) return reason;
     modified = false;
+    recoveredFile.clear();
     return std::nullopt;
 }
 
@@ -148,7 +154,8 @@ void TForm1::Button1Click()
 void TForm1::Button2Click()
 {
     if (!host) return;
-    std::optional<std::string> path = host->chooseFile(FileDialog::SaveSheet, Edit1 + "幹線計算書");
+    const std::string proposed = recoveredFile.empty() ? Edit1 + "幹線計算書" : recoveredFile;
+    std::optional<std::string> path = host->chooseFile(FileDialog::SaveSheet, proposed);
     if (!path) return;
     FileName = *path;
     if (!FileName.ends_with("ksk")) FileName += ".ksk";
