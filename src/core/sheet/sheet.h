@@ -4,6 +4,7 @@
 #pragma once
 
 #include <array>
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -60,7 +61,7 @@ class Sheet {
 public:
     explicit Sheet(int rows = kStartRows);
 
-    int rowCount() const { return static_cast<int>(rows_.size()); }
+    int rowCount() const { return rowCount_; }
     // Grows with empty rows or cuts rows off the end.
     void setRowCount(int rows);
 
@@ -82,10 +83,21 @@ public:
     // Highest row whose tree mark (column 5) is not empty; 0 when none.
     int lastUsedRow() const;
 
-    bool operator==(const Sheet&) const = default;
+    // Equal row counts and equal cells.
+    bool operator==(const Sheet& other) const;
 
 private:
-    std::vector<SheetRow> rows_;
+    // A row of the table, or nothing for a row that is empty. Copies of the
+    // sheet (undo steps, the recovery copy, the copy buffer) share the rows
+    // they have in common; a row is copied only when one of them writes it.
+    // The rows below the last one ever written are not stored at all. So
+    // empty rows cost almost nothing and a copy of a large sheet is quick.
+    using SharedRow = std::shared_ptr<SheetRow>;
+    const SharedRow* stored(int r) const;
+    SheetRow& writableRow(int r);
+
+    std::vector<SharedRow> rows_;  // rows 0 .. rows_.size() - 1
+    int rowCount_ = 0;
 };
 
 }  // namespace tolvane
