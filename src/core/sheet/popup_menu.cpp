@@ -16,6 +16,11 @@ bool insideBranch(std::string_view m)
     return m == mark::Point || m == mark::Segment || m == mark::Branch || m == mark::Last;
 }
 
+// Rows of a feeder below its head row. Rows pasted or inserted above such a
+// row, or a block of rows that ends on one, would cut the feeder in two: its
+// lower rows would then count as rows of another feeder.
+bool belowHead(std::string_view m) { return !m.empty() && m != mark::Single && m != mark::Head; }
+
 // Feeder number of the nearest head row at or above `row`.
 std::string feederNumberAbove(const Sheet& sheet, int row)
 {
@@ -48,9 +53,16 @@ PopupDecision decidePopup(const Sheet& sheet, int ny1, int uy1, bool rightButton
         d.menu.enabled[popup::Delete] = false;
     }
 
+    // New rows go in above the top row, pasted ones above the bottom row;
+    // neither may go between the rows of a feeder. A block of rows is only
+    // deleted with whole feeders.
+    d.menu.enabled[popup::Insert] = !belowHead(topMark);
+    d.menu.enabled[popup::Paste] = !belowHead(bottomMark);
+
     if (topMark.empty()) {
         d.menu.mode = DeleteMode::Rows;
         d.menu.deleteCaption = "行を削除する";
+        if (!bottomMark.empty() && bottomMark != mark::Single) d.menu.enabled[popup::Delete] = false;
     } else {
         d.menu.mode = DeleteMode::Feeder;
         d.menu.deleteCaption = "No." + number + " を削除する";

@@ -89,17 +89,23 @@ TEST(PopupMenu, ReleaseDecidesItemsCaptionModeAndOpening)
     const Sheet s = threeFeeders();
     struct Case {
         int ny1, uy1;
-        bool opens, deleteOn, copyOn;
+        bool opens, deleteOn, copyOn, insertOn, pasteOn;
         std::string caption;
         DeleteMode mode;
         int top, bottom;
     } cases[] = {
-        {0, 0, true, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 0},  // a feeder on row 0 has its number
-        {1, 1, true, true, false, "行を削除する", DeleteMode::Rows, 1, 1},
-        {4, 4, false, false, true, "No.2 を削除する", DeleteMode::Feeder, 4, 4},  // inside a one-system branch
-        {9, 9, true, true, true, "No.3 を削除する", DeleteMode::Feeder, 9, 9},    // system 1 of two
-        {6, 2, true, false, true, "No.2 を削除する", DeleteMode::Feeder, 2, 6},   // bottom inside a branch
-        {1, 0, true, true, false, "No.1 を削除する", DeleteMode::Feeder, 0, 1},
+        {0, 0, true, true, true, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 0},  // a feeder on row 0 has its number
+        {1, 1, true, true, false, true, true, "行を削除する", DeleteMode::Rows, 1, 1},
+        {4, 4, false, false, true, false, false, "No.2 を削除する", DeleteMode::Feeder, 4, 4},  // inside a one-system branch
+        // System 1 of two: the feeder can be deleted or copied whole, but no
+        // rows go in between its rows.
+        {9, 9, true, true, true, false, false, "No.3 を削除する", DeleteMode::Feeder, 9, 9},
+        {6, 2, true, false, true, true, false, "No.2 を削除する", DeleteMode::Feeder, 2, 6},  // bottom inside a branch
+        {1, 0, true, true, false, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 1},
+        // A block of rows that would cut a feeder: from an empty row down to a
+        // head row or into system 1 of a two-system feeder.
+        {1, 2, true, false, false, true, true, "行を削除する", DeleteMode::Rows, 1, 2},
+        {1, 9, true, false, false, true, false, "行を削除する", DeleteMode::Rows, 1, 9},
     };
     for (const auto& c : cases) {
         PopupDecision d = decidePopup(s, c.ny1, c.uy1, true, PopupMenu{});
@@ -108,7 +114,8 @@ TEST(PopupMenu, ReleaseDecidesItemsCaptionModeAndOpening)
         EXPECT_EQ(d.menu.enabled[popup::Delete], c.deleteOn);
         for (int item : {popup::Copy, popup::CopyFeederText, popup::CopySheetText})
             EXPECT_EQ(d.menu.enabled[item], c.copyOn);
-        EXPECT_TRUE(d.menu.enabled[popup::Paste]);
+        EXPECT_EQ(d.menu.enabled[popup::Insert], c.insertOn);
+        EXPECT_EQ(d.menu.enabled[popup::Paste], c.pasteOn);
         EXPECT_EQ(d.menu.deleteCaption, c.caption);
         EXPECT_EQ(d.menu.mode, c.mode);
         EXPECT_EQ(d.ny1, c.top);
