@@ -91,10 +91,15 @@ std::string decodeCp932(std::string_view bytes)
 {
     Iconv cv("UTF-8", "CP932");
     return cv.run(bytes, kReplacement, [](const char* p, std::size_t left) {
-        // Skip a lead byte and its trail byte together when both are there.
-        auto c = static_cast<unsigned char>(*p);
+        // Skip a lead byte and its trail byte together when both are there;
+        // a byte that cannot trail (a line end, a blank, a digit) is the
+        // start of the next character and stays.
+        auto c = static_cast<unsigned char>(p[0]);
         bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-        return (lead && left >= 2) ? std::size_t{2} : std::size_t{1};
+        if (!lead || left < 2) return std::size_t{1};
+        auto t = static_cast<unsigned char>(p[1]);
+        bool trail = (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC);
+        return trail ? std::size_t{2} : std::size_t{1};
     });
 }
 

@@ -157,8 +157,10 @@ double parseDecimal(std::string_view text)
 std::optional<std::int32_t> tryParseWhole(std::string_view text)
 {
     std::string_view s = trimBlanks(text);
-    if (!s.empty() && s.front() == '+') s.remove_prefix(1);
-    if (s.empty()) return std::nullopt;
+    const bool plus = !s.empty() && s.front() == '+';
+    if (plus) s.remove_prefix(1);
+    // One sign only: from_chars would read "-7" out of "+-7".
+    if (s.empty() || (plus && s.front() == '-')) return std::nullopt;
     std::int64_t value = 0;
     auto [ptr, ec] = std::from_chars(s.data(), s.data() + s.size(), value);
     if (ec != std::errc() || ptr != s.data() + s.size()) return std::nullopt;

@@ -36,6 +36,11 @@ TEST(Cp932, BrokenBytesBecomeReplacementCharacters)
 {
     EXPECT_EQ(decodeCp932("A\x81"), "A\xEF\xBF\xBD");
     EXPECT_EQ(decodeFileText("\xEF\xBB\xBF" "A\xFF" "B"), "A\xEF\xBF\xBD" "B");
+    // A lead byte without its trail byte takes nothing with it: the line end,
+    // blank or letter after it stays (a damaged file keeps its lines).
+    EXPECT_EQ(decodeCp932("\x90\r\nB"), "\xEF\xBF\xBD\r\nB");
+    EXPECT_EQ(decodeCp932("\x95\xbd\x90\x0d\xac"), "平\xEF\xBF\xBD\rｬ");
+    EXPECT_EQ(decodeCp932("\x81 1"), "\xEF\xBF\xBD 1");
 }
 
 TEST(Cp932, LengthCountsFullWidthAsTwo)

@@ -28,6 +28,9 @@ TEST(Numbers, RefusesNonNumbersWithAMessageQuotingTheText)
     EXPECT_THROW(parseWhole("12.5"), ConversionError);
     EXPECT_THROW(parseWhole(""), ConversionError);
     EXPECT_THROW(parseWhole("99999999999"), ConversionError);
+    // One sign only, as for decimal numbers.
+    for (const char* twoSigns : {"+-7", "+-07", "++7", "-+7"}) EXPECT_FALSE(tryParseWhole(twoSigns)) << twoSigns;
+    EXPECT_EQ(parseWhole("+7"), 7);
     EXPECT_EQ(parseWhole(" 125"), 125);
     EXPECT_EQ(parseWhole("-4"), -4);
     try {
