@@ -11,7 +11,7 @@ PACKAGES=(
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   xvfb xauth x11-apps imagemagick
   python3 python3-openpyxl poppler-utils
-  clang
+  clang libclang-rt-14-dev
 )
 
 missing=()
