@@ -8,44 +8,24 @@
 
 #include "app/tform1.h"
 #include "support/recording_host.h"
+#include "support/started_window.h"
+#include "support/test_files.h"
 #include "sheet/feeders.h"
 #include "sheet/file_store.h"
 #include "sheet/tree_marks.h"
 #include "text/cp932.h"
 
 using namespace tolvane;
+using tolvane::testing::bytesOf;
+using tolvane::testing::freshFolder;
 using tolvane::testing::RecordingHost;
 namespace fs = std::filesystem;
 
 namespace {
 
-fs::path freshFolder(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("tolvane_files_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
-
 std::string fixture(const std::string& name) { return std::string(TOLVANE_TEST_DATA) + "/sheet_file/" + name; }
 
-// A window as after start-up on 9 December 2026.
-struct Window : TForm1 {
-    RecordingHost messages;
-    Window()
-    {
-        today = [] { return CivilDate{2026, 12, 9}; };
-        host = &messages;
-        FormCreate("/opt/tolvane/tolvane", {}, 1920, 1080);
-        FormShow();
-    }
-};
+using Window = tolvane::testing::StartedWindow;
 
 // Every tree mark, and cells with commas, blanks, quotes and full-width text.
 void fillAwkwardSheet(TForm1& w)

@@ -13,28 +13,16 @@
 #include "app/recovery_store.h"
 #include "app/tform1.h"
 #include "sheet/file_store.h"
-#include "support/recording_host.h"
+#include "support/started_window.h"
+#include "support/test_files.h"
 
 using namespace tolvane;
 using namespace std::chrono_literals;
-using tolvane::testing::RecordingHost;
+using tolvane::testing::bytesOf;
+using tolvane::testing::freshFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path freshFolder(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("tolvane_recovery_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
-
-std::string bytesOf(const fs::path& path)
-{
-    std::ifstream in(path, std::ios::binary);
-    return {std::istreambuf_iterator<char>(in), {}};
-}
 
 std::set<std::string> namesIn(const fs::path& folder)
 {
@@ -59,16 +47,7 @@ void windowKilledAfterCopy(const fs::path& folder, const std::string& bytes, con
     ASSERT_TRUE(WIFSIGNALED(status));
 }
 
-struct Window : TForm1 {
-    RecordingHost messages;
-    Window()
-    {
-        today = [] { return CivilDate{2026, 12, 9}; };
-        host = &messages;
-        FormCreate("/opt/tolvane/tolvane", {}, 1920, 1080);
-        FormShow();
-    }
-};
+using Window = tolvane::testing::StartedWindow;
 
 // The bytes of a saved sheet whose building name is `building`.
 std::string workNamed(const std::string& building)

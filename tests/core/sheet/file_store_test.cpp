@@ -11,19 +11,13 @@
 
 #include "sheet/file_store.h"
 #include "sheet/sheet_file.h"
+#include "support/test_files.h"
 
 using namespace tolvane;
+using tolvane::testing::freshFolder;
 namespace fs = std::filesystem;
 
 namespace {
-
-fs::path freshFolder(const std::string& name)
-{
-    fs::path dir = fs::temp_directory_path() / ("tolvane_store_" + name + "_" + std::to_string(::getpid()));
-    fs::remove_all(dir);
-    fs::create_directories(dir);
-    return dir;
-}
 
 // A sheet file of about two megabytes whose building name tells its version.
 std::string bigFile(const std::string& building)

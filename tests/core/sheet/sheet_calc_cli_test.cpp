@@ -1,6 +1,8 @@
 // tolvane-cli recalc and check on sheet files written from the fixtures.
 #include <gtest/gtest.h>
 
+#include <unistd.h>
+
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -11,7 +13,11 @@
 namespace tolvane::sheetcalc {
 namespace {
 
-std::string tempPath(const std::string& name) { return ::testing::TempDir() + "sheetcalc_" + name; }
+// Of this process alone: the tests run in parallel, also those of other checkouts.
+std::string tempPath(const std::string& name)
+{
+    return ::testing::TempDir() + "sheetcalc_" + std::to_string(::getpid()) + "_" + name;
+}
 
 // Writes the input rows of a fixture as a sheet file.
 std::string sheetFileOf(const std::string& fixture, const std::string& name)
