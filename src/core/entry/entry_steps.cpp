@@ -53,8 +53,7 @@ void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
         focus = f.powerFactorControl;
         return;
     }
-    double z = CableImpedance(parseDecimal(f.r), parseDecimal(f.x), cosTheta);
-    f.impedance = formatFixed(z, 3);
+    f.impedance = ImpedanceText(CableImpedance(parseDecimal(f.r), parseDecimal(f.x), cosTheta));
 }
 
 bool dropStep(Host* host, std::string& focus, const DropFields& f)
