@@ -10,8 +10,36 @@ constexpr double kNone = std::numeric_limits<double>::infinity();
 
 }  // namespace
 
+bool keepsBudget(const DropBudget& budget, const std::vector<BudgetRun>& runs, const std::vector<int>& sizes)
+{
+    const int start = runs[budget.head].drop[sizes[budget.head]];
+    for (const auto& segment : budget.segments) {
+        int sum = start;
+        for (const BudgetItem& item : segment) {
+            const int drop = item.kind == BudgetItem::Kind::Branch ? item.fixedDrop : runs[item.run].drop[sizes[item.run]];
+            if (item.kind == BudgetItem::Kind::Trunk)
+                sum += drop;
+            else if (item.cap >= 0 && sum + drop > item.cap)
+                return false;
+        }
+    }
+    return true;
+}
+
 std::optional<std::vector<int>> BudgetSolver::cheapest(const DropBudget& budget, const std::vector<BudgetRun>& runs)
 {
+    // Every run at its cheapest allowed size is the answer when it keeps
+    // every budget.
+    std::vector<int> cheapestEach;
+    for (const BudgetRun& run : runs) {
+        int best = -1;
+        for (std::size_t c = 0; c < run.cost.size(); ++c)
+            if (run.allowed[c] && (best < 0 || run.cost[c] < run.cost[best])) best = static_cast<int>(c);
+        if (best < 0) return std::nullopt;
+        cheapestEach.push_back(best);
+    }
+    if (keepsBudget(budget, runs, cheapestEach)) return cheapestEach;
+
     // Sums above every budget are one state: no branch can take them.
     int largestCap = 0;
     for (const auto& segment : budget.segments)
@@ -39,18 +67,22 @@ std::optional<std::vector<int>> BudgetSolver::cheapest(const DropBudget& budget,
                 for (std::size_t c = 0; c < run.cost.size(); ++c) {
                     if (!run.allowed[c]) continue;
                     const int drop = run.drop[c];
-                    for (int d = 0; d <= over; ++d) {
-                        double value;
-                        if (item.kind == BudgetItem::Kind::Trunk) {
-                            value = run.cost[c] + next[step(d, drop)];
-                        } else {
-                            if (item.cap >= 0 && (d >= over || d + drop > item.cap)) continue;
-                            value = run.cost[c] + next[d];
-                        }
+                    const double cost = run.cost[c];
+                    const short index = static_cast<short>(c);
+                    auto offer = [&](int d, double value) {
                         if (value < current[d]) {
                             current[d] = value;
-                            choice[d] = static_cast<short>(c);
+                            choice[d] = index;
                         }
+                    };
+                    if (item.kind == BudgetItem::Kind::Trunk) {
+                        // Sums that stay below every budget, then those beyond.
+                        const int below = std::clamp(over - drop, 0, over);
+                        for (int d = 0; d < below; ++d) offer(d, cost + next[d + drop]);
+                        for (int d = below; d <= over; ++d) offer(d, cost + next[over]);
+                    } else {
+                        const int last = item.cap < 0 ? over : std::min(item.cap - drop, over - 1);
+                        for (int d = 0; d <= last; ++d) offer(d, cost + next[d]);
                     }
                 }
             }

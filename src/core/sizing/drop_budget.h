@@ -41,6 +41,10 @@ struct DropBudget {
     std::vector<std::vector<BudgetItem>> segments;
 };
 
+// Whether the sizes (an index into each run's candidates) keep every branch
+// within its budget.
+bool keepsBudget(const DropBudget& budget, const std::vector<BudgetRun>& runs, const std::vector<int>& sizes);
+
 // Keeps its tables between feeders, so that sizing a building allocates little.
 class BudgetSolver {
 public:

@@ -128,9 +128,12 @@ private:
     std::vector<int> runRows_;
     std::vector<const CableFamily*> families_;
     std::vector<TrialFailure> failures_;
+    bool judged_ = false;  // the trial holds the chosen sizes, recalculated and judged
 
-    // The model of the dynamic programme and what the repairs have ruled out.
+    // The model of the dynamic programme and what the repairs have ruled out;
+    // the budget as the sheet sets it, before any repair.
     DropBudget budget_;
+    DropBudget exactBudget_;
     std::vector<BudgetRun> budgetRuns_;
     bool modelled_ = false;
 };
@@ -263,6 +266,7 @@ void FeederSizer::judgeOwnSizes()
     if (head < 0) return;
     budget_.head = head;
     if (rows.cell(col::Mark, range.s1) == mark::Single) {
+        exactBudget_ = budget_;
         modelled_ = true;
         return;
     }
@@ -291,6 +295,7 @@ void FeederSizer::judgeOwnSizes()
         }
         if (endsSystem1(rows, r)) budget_.segments.emplace_back();
     }
+    exactBudget_ = budget_;
     modelled_ = true;
 }
 
@@ -315,7 +320,10 @@ void FeederSizer::repairAndPropose()
         std::optional<std::vector<int>> proposal = propose();
         if (!proposal) break;
         choose(*proposal);
-        if (passes()) return;
+        if (passes()) {
+            judged_ = true;
+            return;
+        }
 
         bool corrected = false;
         for (const TrialFailure& f : failures_) {
@@ -352,9 +360,13 @@ void FeederSizer::repairAndPropose()
         if (!corrected) break;
     }
     chooseLargest();
+    judged_ = false;
 }
 
-// Every run one size smaller, as long as the sheet still passes.
+// Every run one size smaller, as long as the sheet still passes. A size the
+// run's own judgements rule out, or one that takes a branch beyond its
+// allowable drop by a hundredth of a volt or more, fails in the sheet and is
+// not tried there.
 void FeederSizer::shrinkWhilePassing()
 {
     std::vector<std::size_t> order(runs_.size());
@@ -364,15 +376,22 @@ void FeederSizer::shrinkWhilePassing()
         const Run& y = runs_[b];
         return x.candidates[x.chosen].section * x.length > y.candidates[y.chosen].section * y.length;
     });
+    std::vector<int> sizes;
+    for (const Run& run : runs_) sizes.push_back(run.chosen);
     for (bool shrunk = true; shrunk;) {
         shrunk = false;
         for (std::size_t i : order) {
             Run& run = runs_[i];
             const int smaller = run.chosen - 1;
             if (smaller < 0 || !run.fits[smaller]) continue;
+            sizes[i] = smaller;
+            const bool worthTrying = !modelled_ || keepsBudget(exactBudget_, budgetRuns_, sizes);
+            sizes[i] = run.chosen;
+            if (!worthTrying) continue;
             trial_.setCable(run.row, run.candidates[smaller].cable, run.candidates[smaller].impedance);
-            if (passes()) {
-                run.chosen = smaller;
+            judged_ = passes();
+            if (judged_) {
+                run.chosen = sizes[i] = smaller;
                 shrunk = true;
             } else {
                 const Candidate& kept = run.candidates[run.chosen];
@@ -403,10 +422,12 @@ FeederSizing FeederSizer::run(const Sheet& sheet, FeederRange range)
     judgeOwnSizes();
     repairAndPropose();
     shrinkWhilePassing();
-    std::vector<int> chosen;
-    for (const Run& run : runs_) chosen.push_back(run.chosen);
-    choose(chosen);
-    passes();  // leaves the trial recalculated for the chosen sizes
+    if (!judged_) {
+        std::vector<int> chosen;
+        for (const Run& run : runs_) chosen.push_back(run.chosen);
+        choose(chosen);
+        passes();
+    }
 
     // What the rows showed before: as they stand, drawn.
     TrialFeeder before(sheet, range);
