@@ -10,12 +10,12 @@
 #include <string_view>
 #include <vector>
 
+#include "app/host.h"
 #include "cables/cable_handback.h"
 #include "cables/impedance.h"
 
 namespace tolvane {
 
-class Host;
 class Tdensen;
 
 inline constexpr std::string_view kSizingButtonCaption = "ケーブル自動選定";
@@ -33,5 +33,38 @@ const CableFamily* familyToSize(Tdensen& window, Host* host);
 // nothing back for are left out.
 std::vector<CableHandBack> sizesToTry(const Tdensen& window, const CableCaller& caller, const CableFamily& family,
                                       std::string_view designation, std::string_view system);
+
+// What trying one size on a copy of the form found.
+enum class SizeTrial {
+    Passes,
+    Fails,
+    Stop,  // an entry is missing: the copy has told the user and set the focus
+};
+
+// Tries the sizes, smallest first, each on a copy of the form as the
+// hand-back and the form's own steps would leave it, and returns the first
+// that passes. Only the first copy talks to the user (it tells what is
+// missing); when no size passes, the user is told so.
+template <class Form, class Try>
+std::optional<CableHandBack> firstPassingSize(Form& form, const std::vector<CableHandBack>& sizes, Try trySize)
+{
+    bool first = true;
+    for (const CableHandBack& size : sizes) {
+        Form trial = form;
+        if (!first) trial.host = nullptr;
+        first = false;
+        switch (trySize(trial, size)) {
+        case SizeTrial::Passes:
+            return size;
+        case SizeTrial::Stop:
+            form.ActiveControl = trial.ActiveControl;
+            return std::nullopt;
+        case SizeTrial::Fails:
+            break;
+        }
+    }
+    if (form.host) form.host->inform(kNoSizePasses);
+    return std::nullopt;
+}
 
 }  // namespace tolvane

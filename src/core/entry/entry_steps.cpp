@@ -95,6 +95,12 @@ DropVerdict judgeDrop(std::string_view drop, std::string_view allowableDrop)
     return DropVerdict::Passes;
 }
 
+bool dropMayBeRecorded(std::string_view drop, std::string_view allowableDrop)
+{
+    const DropVerdict verdict = judgeDrop(drop, allowableDrop);
+    return verdict == DropVerdict::Passes || verdict == DropVerdict::Close;
+}
+
 bool tellDropVerdict(Host* host, DropVerdict verdict)
 {
     auto tell = [host](std::string_view text) {

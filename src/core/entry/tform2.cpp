@@ -315,31 +315,22 @@ void TForm2::Button18Click()
     const bool single = mode() == 1;
     const std::string& current = single ? Edit5 : Edit3;
     const std::string& rating = single ? ComboBox4 : ComboBox9;
-    bool first = true;
-    for (const CableHandBack& size :
-         sizesToTry(densen_, cableCaller(), *family, Edit8, single ? ComboBox2 : ComboBox7)) {
-        // Each size is tried on a copy of the form, as the hand-back and the
-        // form's own steps would leave it. The first try tells what is missing.
-        TForm2 trial = *this;
-        if (!first) trial.host = nullptr;
-        first = false;
+    auto trySize = [&](TForm2& trial, const CableHandBack& size) {
         trial.takeHandBack(size);
         trial.Edit10 = kNoZ;
         trial.Button9Click();
-        if (trial.Edit10 == kNoZ || !trial.runDrop()) {
-            ActiveControl = trial.ActiveControl;
-            return;
-        }
+        if (trial.Edit10 == kNoZ || !trial.runDrop()) return SizeTrial::Stop;
         trial.Button14Click();
-        const DropVerdict drop = judgeDrop(trial.Label60, trial.Label70);
-        if (drop != DropVerdict::Passes && drop != DropVerdict::Close) continue;
-        if (CheckCableCurrent(trial.Edit9, current, trial.Edit8)) continue;
-        if (hasValue(rating) && CheckBreakerAgainstCable(trial.Edit9, rating)) continue;
-        takeHandBack(size);
+        const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
+                            !CheckCableCurrent(trial.Edit9, current, trial.Edit8) &&
+                            !(hasValue(rating) && CheckBreakerAgainstCable(trial.Edit9, rating));
+        return passes ? SizeTrial::Passes : SizeTrial::Fails;
+    };
+    const std::string& system = single ? ComboBox2 : ComboBox7;
+    if (auto size = firstPassingSize(*this, sizesToTry(densen_, cableCaller(), *family, Edit8, system), trySize)) {
+        takeHandBack(*size);
         afterCableChosen();
-        return;
     }
-    if (host) host->inform(kNoSizePasses);
 }
 
 void TForm2::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10}); }

@@ -230,33 +230,25 @@ void TForm4::Button18Click()
         TForm4 largest = *this;
         largest.host = nullptr;
         largest.takeHandBack(sizes.back());
+        largest.Edit12 = kNoZ;
         largest.Button9Click();
         unavoidable = judgeFeeder(sizes.back(), largest.Edit12);
     }
-    bool first = true;
-    for (const CableHandBack& size : sizes) {
-        // Each size is tried on a copy of the form, as the hand-back and the
-        // form's own steps would leave it. The first try tells what is missing.
-        TForm4 trial = *this;
-        if (!first) trial.host = nullptr;
-        first = false;
+    auto trySize = [&](TForm4& trial, const CableHandBack& size) {
         trial.takeHandBack(size);
         trial.Edit12 = kNoZ;
         trial.Button9Click();
-        if (trial.Edit12 == kNoZ || !trial.runDrop()) {
-            ActiveControl = trial.ActiveControl;
-            return;
-        }
+        if (trial.Edit12 == kNoZ || !trial.runDrop()) return SizeTrial::Stop;
         trial.Button14Click();
-        const DropVerdict drop = judgeDrop(trial.Label60, trial.Label70);
-        if (drop != DropVerdict::Passes && drop != DropVerdict::Close) continue;
-        if (CheckCableCurrent(trial.Edit11, ComboBox15, trial.Edit10)) continue;
-        if (!noWorseThan(judgeFeeder(size, trial.Edit12), unavoidable)) continue;
-        takeHandBack(size);
+        const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
+                            !CheckCableCurrent(trial.Edit11, ComboBox15, trial.Edit10) &&
+                            noWorseThan(judgeFeeder(size, trial.Edit12), unavoidable);
+        return passes ? SizeTrial::Passes : SizeTrial::Fails;
+    };
+    if (auto size = firstPassingSize(*this, sizes, trySize)) {
+        takeHandBack(*size);
         afterCableChosen();
-        return;
     }
-    if (host) host->inform(kNoSizePasses);
 }
 
 void TForm4::ComboBox14Change()
