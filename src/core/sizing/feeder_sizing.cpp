@@ -56,19 +56,6 @@ std::optional<double> numberOf(const std::string& text)
 // Hundredths of a volt of a 2-decimal drop or a whole-volt allowable drop.
 int centivolts(double volts) { return static_cast<int>(std::llround(volts * 100)); }
 
-bool isTrunkRow(std::string_view m)
-{
-    const RowKind kind = rowKindOf(m);
-    return kind == RowKind::Head || kind == RowKind::BranchPoint || kind == RowKind::Segment;
-}
-
-// The last row of system 1, directly above system 2: the totals sum the
-// drops of system 2 again from the end of the head run.
-bool endsSystem1(const Sheet& rows, int r)
-{
-    return rows.cell(col::SystemNo, r) == "1" && rows.cell(col::SystemNo, r + 1) == "2";
-}
-
 // The drop a row shows: its summed drop when it has one, else its own.
 std::string shownDrop(const Sheet& rows, int r)
 {
@@ -278,7 +265,7 @@ void FeederSizer::judgeOwnSizes()
         item.row = r;
         const std::string& allowedDrop = rows.cell(col::AllowableDrop, r);
         if (auto cap = hasValue(allowedDrop) ? numberOf(allowedDrop) : std::nullopt) item.cap = centivolts(*cap);
-        if (isTrunkRow(m)) {
+        if (isTrunkMark(m)) {
             item.kind = BudgetItem::Kind::Trunk;
             item.run = runAt(r);
             if (item.run < 0) return;
@@ -472,7 +459,16 @@ CableCaller callerOfRun(const Sheet& sheet, int row, std::string_view system, co
 FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
 {
     FeederSizer sizer(sheet, range, options, offers);
-    return sizer.run(sheet, range);
+    try {
+        return sizer.run(sheet, range);
+    } catch (const ConversionError& e) {
+        // A cell the trials read and the sheet's own steps did not.
+        FeederSizing failed;
+        failed.range = range;
+        failed.number = sheet.cell(col::No, range.s1);
+        failed.failure = SizingFailure{range.s1, e.what()};
+        return failed;
+    }
 }
 
 bool SizingPlan::allSized() const

@@ -32,9 +32,7 @@ void TrialFeeder::setCable(int row, const CableHandBack& cable, const std::strin
 bool carriesCable(const Sheet& sheet, int row)
 {
     const std::string& m = sheet.cell(col::Mark, row);
-    if (m == mark::Single) return true;
-    const RowKind kind = rowKindOf(m);
-    if (kind == RowKind::Head || kind == RowKind::BranchPoint || kind == RowKind::Segment) return true;
+    if (m == mark::Single || isTrunkMark(m)) return true;
     return isBranchMark(m) && hasValue(sheet.cell(col::Cable, row));
 }
 
