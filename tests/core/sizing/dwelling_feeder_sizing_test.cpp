@@ -11,10 +11,10 @@ namespace {
 constexpr const char* kDwellingColumns = "0|26|2|4|5|6|7|9|10|11|12|22";
 
 // A dwelling feeder drawn as the feeder form generates it: a head run of
-// `head` metres with a 200 A breaker, then per system its dwellings of 30 A
-// with runs of `between` metres between them, every run in `cable`.
+// `head` metres with a 200 A breaker, then per system its dwellings of
+// `current` A with runs of `between` metres between them, every run in `cable`.
 std::vector<std::string> dwellingRows(int systems, int perSystem, const std::string& head, const std::string& between,
-                                      const std::string& cable)
+                                      const std::string& cable, const std::string& current = "30")
 {
     const std::string run = "|0.95|" + cable + "|気中暗渠配線|";
     std::vector<std::string> rows = {"1|1|単相3線|200|-─▶┌|" + head + "|幹線||0.95|" + cable + "|気中暗渠配線|"};
@@ -26,7 +26,7 @@ std::vector<std::string> dwellingRows(int systems, int perSystem, const std::str
             std::string name = d > 1 ? "分岐間" : first ? "分岐点" : "";
             rows.push_back("|1|||" + mark + "|" + between + "|" + name + "|" + run + no);
             std::string branch = d < perSystem ? (two && first ? "│├▶" : "├─▶") : (two && first ? "│└▶" : "└─▶");
-            rows.push_back("|1|||" + branch + "|||30|0.95|||" + no);
+            rows.push_back("|1|||" + branch + "|||" + current + "|0.95|||" + no);
         }
     }
     return rows;
@@ -89,6 +89,29 @@ TEST(DwellingFeederSizing, ChangesWhatTheRowsShowAndNamesTheFamily)
     EXPECT_EQ(cables, 9);
     EXPECT_EQ(feeder.rows.size(), 17u);
     EXPECT_EQ(feeder.number, "1");
+}
+
+TEST(DwellingFeederSizing, SolidIvWiresWhoseSizesAreNoNumbersStillSize)
+{
+    // IV wire in a conduit of more than 60 wires (factor 0.34) behind a 30 A
+    // breaker: the 35 % band is 10 to 15 A, where "IV2.0mm" (12 A) falls, and
+    // there the tap rule reads the size "2.0m" as a number and stops. Such a
+    // size fails only the trials that put it where the rule reads it.
+    std::vector<std::string> rows = dwellingRows(1, 3, "10", "3", "IV8゜", "10");
+    for (std::string& row : rows) {
+        const std::string from = "|気中暗渠配線|";
+        if (auto at = row.find(from); at != std::string::npos) row.replace(at, from.size(), "|保護管配線|");
+    }
+    Sheet sheet = dwellingSheet(rows);
+    sheet.setCell(col::Breaker, 0, "30");
+    const FeederRange range = allFeederRanges(sheet).front();
+    const CableConditions crowded{"40", "30", 7, "1.00"};
+    const SizingPlan plan = sizeAll(sheet, {}, crowded);
+    ASSERT_FALSE(plan.feeders[0].failure) << plan.feeders[0].failure->reason;
+    // The last segment carries 10 A: 3.5゜ (13 A) in the band, not 2.0mm.
+    EXPECT_EQ(sheet.cell(col::Cable, range.e1 - 1), "IV3.5゜");
+    EXPECT_EQ(checkReports(sheet, range), std::vector<std::string>{});
+    expectLocallyMinimal(sheet, range, {}, crowded);
 }
 
 }  // namespace

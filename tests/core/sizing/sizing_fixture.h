@@ -96,7 +96,11 @@ inline void expectLocallyMinimal(const Sheet& sized, FeederRange range, const Si
         sheet.setCell(col::Impedance, r,
                       ImpedanceText(CableImpedance(parseDecimal(smaller->r), parseDecimal(smaller->x), pf)));
         sheet.setCell(col::Size, r, smaller->size);
-        recalculateFeeder(sheet, range, options.supply);
+        try {
+            recalculateFeeder(sheet, range, options.supply);
+        } catch (const ConversionError&) {
+            continue;  // "check --recalc" reports the cell that stopped the feeder
+        }
         const bool carries = !CheckCableCurrent(smaller->allowable, sheet.cell(col::Current, r), smaller->cable);
         const bool breaker = !checksBreaker(sheet, r) || !hasValue(sheet.cell(col::Breaker, range.s1)) ||
                              !CheckBreakerAgainstCable(smaller->allowable, sheet.cell(col::Breaker, range.s1));
