@@ -195,7 +195,9 @@ private slots:
         QCOMPARE(seen, QStringList({QString::fromUtf8("CV-T38゜ → CV-T14゜"), QString::fromUtf8("CV-T38゜ → CV14゜")}));
         QCOMPARE(QString::fromStdString(s.cell(col::Cable, 0)), QString::fromUtf8("CV-T14゜"));
         QVERIFY(w.window.isWindowModified());
+        QVERIFY(!form.frequencyEnabled);
         w.window.undoHistory().undo(form);
+        QVERIFY(form.frequencyEnabled);
         QCOMPARE(QString::fromStdString(s.cell(col::Cable, 0)), QString::fromUtf8("CV-T38゜"));
         QVERIFY(s.cell(col::Allowable, 0).empty());
     }

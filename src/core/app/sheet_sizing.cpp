@@ -1,5 +1,7 @@
 #include "app/sheet_sizing.h"
 
+#include <algorithm>
+
 #include "app/forms.h"
 #include "sheet/feeder_totals_sheet.h"
 #include "text/numbers.h"
@@ -29,6 +31,9 @@ void applySheetSizing(TForm1& form, const SizingPlan& plan)
 {
     applySizing(form.StringGrid1, plan);
     form.modified = true;
+    // The cables written carry R and X of this frequency, as after "登録".
+    if (std::any_of(plan.feeders.begin(), plan.feeders.end(), [](const FeederSizing& f) { return !f.failure; }))
+        form.frequencyEnabled = false;
 }
 
 }  // namespace tolvane

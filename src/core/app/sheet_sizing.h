@@ -20,7 +20,8 @@ std::vector<FeederRange> feedersToSize(const TForm1& form, bool everyFeeder);
 // Sizes the feeders in `family` (null: each run's own by its cable).
 SizingPlan planSheetSizing(const Forms& forms, const std::vector<FeederRange>& feeders, const CableFamily* family);
 
-// Writes the sized feeders into the sheet.
+// Writes the sized feeders into the sheet; their cables carry R and X of the
+// sheet's frequency, which is then locked as after "登録".
 void applySheetSizing(TForm1& form, const SizingPlan& plan);
 
 }  // namespace tolvane
