@@ -91,6 +91,64 @@ TEST(DwellingFeederSizing, ChangesWhatTheRowsShowAndNamesTheFamily)
     EXPECT_EQ(feeder.number, "1");
 }
 
+TEST(DwellingFeederSizing, HasTheLeastVolumeOfEveryChoiceTheSheetPasses)
+{
+    // Three dwellings of 30 A behind a 100 A breaker, 45 m from the board:
+    // every choice of sizes, in order of volume, judged as the sheet judges.
+    Sheet sheet = dwellingSheet(dwellingRows(1, 3, "45", "6", "CV-T8゜"));
+    sheet.setCell(col::Breaker, 0, "100");
+    const FeederRange range = allFeederRanges(sheet).front();
+    CableOffers offers(Tdensen(), CableConditions{});
+    const SizingOptions options;
+
+    std::vector<int> runs;
+    std::vector<std::vector<SizeChoice>> sizes;
+    for (int r = range.s1; r <= range.e1; ++r) {
+        if (!carriesCable(sheet, r)) continue;
+        runs.push_back(r);
+        sizes.push_back(sizeChoicesOf(*runCableOf("CV-T8゜", nullptr, "単相3線"), offers,
+                                      callerOfRun(sheet, r, "単相3線", options)));
+    }
+    struct Choice {
+        double volume;
+        std::vector<int> sizes;
+    };
+    std::vector<Choice> choices{{0, {}}};
+    for (std::size_t i = 0; i < runs.size(); ++i) {
+        std::vector<Choice> longer;
+        const double length = parseDecimal(sheet.cell(col::Length, runs[i]));
+        for (const Choice& c : choices)
+            for (std::size_t s = 0; s < sizes[i].size(); ++s) {
+                Choice next = c;
+                next.volume += conductorSection(sizes[i][s].size) * length;
+                next.sizes.push_back(static_cast<int>(s));
+                longer.push_back(std::move(next));
+            }
+        choices = std::move(longer);
+    }
+    std::stable_sort(choices.begin(), choices.end(), [](const Choice& a, const Choice& b) { return a.volume < b.volume; });
+
+    TrialFeeder trial(sheet, range);
+    double least = -1;
+    for (const Choice& c : choices) {
+        for (std::size_t i = 0; i < runs.size(); ++i) {
+            const CableHandBack& cable = sizes[i][c.sizes[i]].cable;
+            trial.setCable(runs[i], cable,
+                           ImpedanceText(CableImpedance(parseDecimal(cable.r), parseDecimal(cable.x), 0.95)));
+        }
+        if (trial.judge(options.supply, runs).empty()) {
+            least = c.volume;
+            break;
+        }
+    }
+    ASSERT_GT(least, 0);
+
+    sizeAll(sheet);
+    double volume = 0;
+    for (int r : runs) volume += parseDecimal(sheet.cell(col::Size, r)) * parseDecimal(sheet.cell(col::Length, r));
+    EXPECT_DOUBLE_EQ(volume, least);
+}
+
 TEST(DwellingFeederSizing, SolidIvWiresWhoseSizesAreNoNumbersStillSize)
 {
     // IV wire in a conduit of more than 60 wires (factor 0.34) behind a 30 A
