@@ -104,6 +104,7 @@ private:
     void chooseLargest();
     bool passes();
     void judgeOwnSizes();
+    void modelSummedDrops();
     std::optional<std::vector<int>> propose();
     void repairAndPropose();
     void shrinkWhilePassing();
@@ -236,13 +237,20 @@ void FeederSizer::judgeOwnSizes()
             model.drop.push_back(drop);
             // Volume first; among equal volumes (a run without length) the
             // smaller conductor.
-            model.cost.push_back(c.section * run.length + 1e-6 * c.section);
+            model.cost.push_back(c.section * run.length + 1e-9 * c.section);
         }
         budgetRuns_.push_back(std::move(model));
     }
+}
 
-    // The summed drops: a single feeder has none; a dwelling feeder sums from
-    // its head down the trunk to every branch.
+// The summed drops as the totals form them: a single feeder has none; a
+// dwelling feeder sums from its head down the trunk to every branch, and
+// system 2 again from the end of the head run. Any other layout is not
+// modelled: its sizes are then found from the largest down in the sheet alone.
+void FeederSizer::modelSummedDrops()
+{
+    const Sheet& rows = trial_.rows();
+    const FeederRange range = trial_.range();
     modelled_ = false;
     budget_ = DropBudget{};
     auto runAt = [&](int r) {
@@ -407,6 +415,7 @@ FeederSizing FeederSizer::run(const Sheet& sheet, FeederRange range)
         return result;
     }
     judgeOwnSizes();
+    modelSummedDrops();
     repairAndPropose();
     shrinkWhilePassing();
     if (!judged_) {

@@ -14,12 +14,17 @@
 //     keeps every branch within its allowable drop (see drop_budget.h).
 //  3. The proposal is recalculated and judged as the sheet does. Should the
 //     sheet still find a failure (the 8 m rule after a change of size in the
-//     35 % band, which depends on the neighbouring runs), that run is held
-//     above the failing sizes and the programme runs again; when nothing is
-//     left to try, the largest sizes are taken.
+//     35 % band depends on the neighbouring runs; a size the tap rule cannot
+//     read stops the recalculation), that run is held above the failing sizes
+//     and the programme runs again; when nothing is left to try, the largest
+//     sizes are taken.
 //  4. Every run is then tried one size smaller, again and again, until no
-//     smaller size passes the sheet's judgements: the result is locally
-//     minimal by the program's own verdict.
+//     smaller size passes: the result is locally minimal by the program's own
+//     verdict. A smaller size that fails the run's own judgements, or takes a
+//     branch beyond its allowable drop by a hundredth of a volt or more, fails
+//     in the sheet too and is not recalculated.
+// When the proposal of step 2 passes at once (the usual case), no choice of
+// sizes that the sheet passes has less volume.
 #pragma once
 
 #include <optional>
