@@ -6,6 +6,7 @@
 #include "sheet/feeder_totals_sheet.h"
 #include "sheet/judgement.h"
 #include "sheet/review.h"
+#include "sheet/tap_rule.h"
 #include "sheet/tree_marks.h"
 #include "text/numbers.h"
 
@@ -61,6 +62,7 @@ std::vector<TrialFailure> TrialFeeder::judge(const SupplyChoice& supply, std::sp
         const std::string& judged = rows_.cell(col::Judgement, r);
         if (judged.starts_with(judgement::FailureMark)) failures.push_back({Kind::Judgement, r, judged});
     }
+    if (!failures.empty()) return failures;
     // The review also reports what drawing does not write: a drop or an
     // allowable drop that is not a number.
     const Review review = reviewJudgements(rows_);
@@ -85,6 +87,24 @@ std::vector<TrialFailure> TrialFeeder::judge(const SupplyChoice& supply, std::sp
         } catch (const ConversionError& e) {
             failures.push_back({Kind::Conversion, r, e.what()});
         }
+    }
+    return failures;
+}
+
+std::vector<TrialFailure> TrialFeeder::tapFailures()
+{
+    using Kind = TrialFailure::Kind;
+    std::vector<TrialFailure> failures;
+    for (int r = range_.s1; r <= range_.e1; ++r) rows_.setCell(col::Judgement, r, "");
+    try {
+        checkTapRule(rows_, range_);
+    } catch (const ConversionError& e) {
+        failures.push_back({Kind::Conversion, range_.s1, e.what()});
+        return failures;
+    }
+    for (int r = range_.s1; r <= range_.e1; ++r) {
+        const std::string& judged = rows_.cell(col::Judgement, r);
+        if (judged.starts_with(judgement::FailureMark)) failures.push_back({Kind::Judgement, r, judged});
     }
     return failures;
 }

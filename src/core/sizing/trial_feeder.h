@@ -50,6 +50,12 @@ public:
     // `runs` are the rows whose cables are checked against their currents.
     std::vector<TrialFailure> judge(const SupplyChoice& supply, std::span<const int> runs);
 
+    // The tap rule alone on the cables as they stand, after a judgement of
+    // the same feeder (it reads the lengths that recalculation accumulated,
+    // which no cable changes): its failures, a subset of what judge() would
+    // find. A size that cannot be read as a number stops it like judge().
+    std::vector<TrialFailure> tapFailures();
+
 private:
     Sheet rows_;
     FeederRange range_;
