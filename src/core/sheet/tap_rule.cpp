@@ -38,6 +38,23 @@ std::string_view tapJudgementOf(const TapShares& shares, double capacity, double
     return judgement;
 }
 
+namespace {
+
+// Whether two rows carry different conductor sizes: compared as numbers
+// ("22" and "22.0" are one size), and as text where a size is no number, as
+// the solid wires' "2.0m" and the flat cables' "1.6-2" are.
+bool sizesDiffer(const Sheet& sheet, int row, int other)
+{
+    const std::string& a = sheet.cell(col::Size, row);
+    const std::string& b = sheet.cell(col::Size, other);
+    auto number = [](const std::string& text) { return hasValue(text) ? tryParseDecimal(text) : std::optional(0.0); };
+    const auto x = number(a), y = number(b);
+    if (x && y) return *x != *y;
+    return a != b;
+}
+
+}  // namespace
+
 void checkTapRule(Sheet& sheet, FeederRange range)
 {
     const int first = std::max(range.s1, 0);
@@ -62,7 +79,7 @@ void checkTapRule(Sheet& sheet, FeederRange range)
                 // The branch point follows the head; a segment follows the
                 // previous segment two rows up, with a branch between them.
                 const int before = kind == RowKind::BranchPoint ? r - 1 : r - 2;
-                if (cellNumber(sheet, col::Size, r) != cellNumber(sheet, col::Size, before))
+                if (sizesDiffer(sheet, r, before))
                     reducedEnd = cellNumber(sheet, col::CumLength, before) + 8;
             }
             if (reducedEnd != 0 && cellNumber(sheet, col::CumLength, r) > reducedEnd) judgement = tap::ReducedOver8m;

@@ -153,8 +153,7 @@ TEST(DwellingFeederSizing, SolidIvWiresWhoseSizesAreNoNumbersStillSize)
 {
     // IV wire in a conduit of more than 60 wires (factor 0.34) behind a 30 A
     // breaker: the 35 % band is 10 to 15 A, where "IV2.0mm" (12 A) falls, and
-    // there the tap rule reads the size "2.0m" as a number and stops. Such a
-    // size fails only the trials that put it where the rule reads it.
+    // there the tap rule compares its size "2.0m", which is no number, as text.
     std::vector<std::string> rows = dwellingRows(1, 3, "10", "3", "IV8゜", "10");
     for (std::string& row : rows) {
         const std::string from = "|気中暗渠配線|";
@@ -166,8 +165,9 @@ TEST(DwellingFeederSizing, SolidIvWiresWhoseSizesAreNoNumbersStillSize)
     const CableConditions crowded{"40", "30", 7, "1.00"};
     const SizingPlan plan = sizeAll(sheet, {}, crowded);
     ASSERT_FALSE(plan.feeders[0].failure) << plan.feeders[0].failure->reason;
-    // The last segment carries 10 A: 3.5゜ (13 A) in the band, not 2.0mm.
-    EXPECT_EQ(sheet.cell(col::Cable, range.e1 - 1), "IV3.5゜");
+    // The last segment carries 10 A: 2.0mm (12 A, 3.14 mm²) in the band is the
+    // smallest wire that passes.
+    EXPECT_EQ(sheet.cell(col::Cable, range.e1 - 1), "IV2.0mm");
     EXPECT_EQ(checkReports(sheet, range), std::vector<std::string>{});
     expectLocallyMinimal(sheet, range, {}, crowded);
 }
