@@ -29,6 +29,7 @@
 #include "app/command_guard.h"
 #include "app/dispatch.h"
 #include "app/forms.h"
+#include "app/sheet_sizing.h"
 #include "app/tform1.h"
 #include "gui/auto_recovery.h"
 #include "gui/export_dialog.h"
@@ -40,6 +41,7 @@
 #include "gui/header_strip.h"
 #include "gui/sheet_delegate.h"
 #include "gui/sheet_model.h"
+#include "gui/sizing_preview_dialog.h"
 
 namespace tolvane::gui {
 
@@ -357,6 +359,8 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
              refreshFromModel();
              guidePanel_->raise();
          }},
+        {popup::SizeFeeder, "N14", u("ケーブル自動選定（この幹線）"), [this] { sizeCables(false); }},
+        {popup::SizeAll, "N15", u("ケーブル自動選定（全幹線）"), [this] { sizeCables(true); }},
     };
     int lastPosition = -1;
     for (const Item& item : items) {
@@ -366,9 +370,19 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
         action->setObjectName(item.name);
         action->setEnabled(state.enabled[static_cast<std::size_t>(item.position)]);
         auto run = item.run;
-        connect(action, &QAction::triggered, this, [run] { run(); });
+        connect(action, &QAction::triggered, this, [this, run] { guarded(run); });
     }
     menu.exec(sheetView_->viewport()->mapToGlobal(viewportPos + QPoint(20, 0)));
+}
+
+void MainWindow::sizeCables(bool everyFeeder)
+{
+    const std::vector<FeederRange> feeders = feedersToSize(form_, everyFeeder);
+    if (feeders.empty()) return;
+    SizingPreviewDialog preview(this, forms_, feeders);
+    if (preview.exec() != QDialog::Accepted) return;
+    const SizingPlan& plan = preview.plan();
+    runCommand([this, &plan] { applySheetSizing(form_, plan); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

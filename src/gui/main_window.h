@@ -72,6 +72,10 @@ public:
     // Boxes, dialogs and forms go to `host` from now on.
     void useHost(std::unique_ptr<QtHost> host);
 
+    // "ケーブル自動選定": the preview of the feeder of the selection's top row or
+    // of every feeder; 適用 writes it as one undoable command.
+    void sizeCables(bool everyFeeder);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

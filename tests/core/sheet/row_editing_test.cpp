@@ -93,19 +93,20 @@ TEST(PopupMenu, ReleaseDecidesItemsCaptionModeAndOpening)
         std::string caption;
         DeleteMode mode;
         int top, bottom;
+        bool sizeOn;  // "ケーブル自動選定（この幹線）": a feeder at the top row
     } cases[] = {
-        {0, 0, true, true, true, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 0},  // a feeder on row 0 has its number
-        {1, 1, true, true, false, true, true, "行を削除する", DeleteMode::Rows, 1, 1},
-        {4, 4, false, false, true, false, false, "No.2 を削除する", DeleteMode::Feeder, 4, 4},  // inside a one-system branch
+        {0, 0, true, true, true, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 0, true},  // a feeder on row 0 has its number
+        {1, 1, true, true, false, true, true, "行を削除する", DeleteMode::Rows, 1, 1, false},
+        {4, 4, false, false, true, false, false, "No.2 を削除する", DeleteMode::Feeder, 4, 4, true},  // inside a one-system branch
         // System 1 of two: the feeder can be deleted or copied whole, but no
         // rows go in between its rows.
-        {9, 9, true, true, true, false, false, "No.3 を削除する", DeleteMode::Feeder, 9, 9},
-        {6, 2, true, false, true, true, false, "No.2 を削除する", DeleteMode::Feeder, 2, 6},  // bottom inside a branch
-        {1, 0, true, true, false, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 1},
+        {9, 9, true, true, true, false, false, "No.3 を削除する", DeleteMode::Feeder, 9, 9, true},
+        {6, 2, true, false, true, true, false, "No.2 を削除する", DeleteMode::Feeder, 2, 6, true},  // bottom inside a branch
+        {1, 0, true, true, false, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 1, true},
         // A block of rows that would cut a feeder: from an empty row down to a
         // head row or into system 1 of a two-system feeder.
-        {1, 2, true, false, false, true, true, "行を削除する", DeleteMode::Rows, 1, 2},
-        {1, 9, true, false, false, true, false, "行を削除する", DeleteMode::Rows, 1, 9},
+        {1, 2, true, false, false, true, true, "行を削除する", DeleteMode::Rows, 1, 2, false},
+        {1, 9, true, false, false, true, false, "行を削除する", DeleteMode::Rows, 1, 9, false},
     };
     for (const auto& c : cases) {
         PopupDecision d = decidePopup(s, c.ny1, c.uy1, true, PopupMenu{});
@@ -120,6 +121,8 @@ TEST(PopupMenu, ReleaseDecidesItemsCaptionModeAndOpening)
         EXPECT_EQ(d.menu.mode, c.mode);
         EXPECT_EQ(d.ny1, c.top);
         EXPECT_EQ(d.uy1, c.bottom);
+        EXPECT_EQ(d.menu.enabled[popup::SizeFeeder], c.sizeOn);
+        EXPECT_TRUE(d.menu.enabled[popup::SizeAll]);
     }
 
     // Any other button only re-enables the items.
