@@ -58,9 +58,12 @@ public:
 
     bool ask(std::string_view) override { return chance(random_, 50); }
 
+    // A form opens the cable window again while the chosen cable carries too
+    // little current; a user gives up after a few tries and closes it.
     void showCableWindow(Tdensen& window) override
     {
         static const char* const sizes[] = {"14゜", "22゜", "38゜", "60゜", "100゜", "150゜", "325゜"};
+        if (++cablesShown_ > 3 || chance(random_, 20)) return closeCableWindow(window);
         try {
             pickCable(window, {"cable", "1", "CV-T", pick(random_, sizes)});
         } catch (const ScriptError&) {
@@ -70,6 +73,7 @@ public:
 
     void showFeederForm(TForm2& form) override
     {
+        cablesShown_ = 0;
         if (chance(random_, 10)) return form.Button5Click();
         if (form.Button1Enabled && chance(random_, 40)) {
             handler([&] { form.Button1Click(); });
@@ -85,6 +89,7 @@ public:
 
     void showBranchForm(TForm4& form) override
     {
+        cablesShown_ = 0;
         form.Edit5 = loadName();
         if (chance(random_, 50)) {
             form.ComboBox15 = std::to_string(10 + below(random_, 60));
@@ -110,6 +115,7 @@ private:
     }
 
     Random& random_;
+    int cablesShown_ = 0;
 };
 
 std::string sampleSheet()
