@@ -9,6 +9,7 @@
 #include <system_error>
 #include <tuple>
 
+#include "sheet/file_store.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -195,9 +196,12 @@ std::optional<std::string> writeWorkbook(const std::string& path, const Workbook
     position += plan.feeders;  // the title list
     advance();
 
-    // Written beside the target and renamed over it only when complete, so a
-    // failed export never destroys an earlier workbook.
-    const std::string partial = path + ".part";
+    // Written beside the target (through any links to it) and renamed over it
+    // only when complete, so a failed export never destroys an earlier
+    // workbook and a link stays a link.
+    std::string target;
+    if (auto reason = resolveSaveTarget(path, target)) return reason;
+    const std::string partial = target + ".part";
     lxw_workbook* book = workbook_new(partial.c_str());
     if (!book) return "ブックを作成できません: " + path;
     Formats formats(book);
@@ -231,7 +235,7 @@ std::optional<std::string> writeWorkbook(const std::string& path, const Workbook
         return error;
     }
     std::error_code renamed;
-    std::filesystem::rename(partial, path, renamed);
+    std::filesystem::rename(partial, target, renamed);
     if (renamed) {
         std::filesystem::remove(partial, ignored);
         return "ブックを保存できません: " + path + ": " + renamed.message();

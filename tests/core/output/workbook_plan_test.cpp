@@ -164,6 +164,20 @@ TEST(WorkbookExport, FailureLeavesAnEarlierWorkbookAlone)
     std::filesystem::remove(path);
 }
 
+TEST(WorkbookExport, ExportThroughALinkReplacesTheFileItPointsTo)
+{
+    namespace fs = std::filesystem;
+    TForm1 form = test::windowWith("small.ksk");
+    const fs::path dir = fs::path(::testing::TempDir()) / "tolvane_export_link";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "real");
+    fs::create_symlink("real/book.xlsx", dir / "link.xlsx");
+    ASSERT_FALSE(form.exportWorkbook((dir / "link.xlsx").string(), WorkbookMode::PerItem));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.xlsx"));
+    EXPECT_GT(fs::file_size(dir / "real" / "book.xlsx"), 0u);
+    fs::remove_all(dir);
+}
+
 TEST(WorkbookExport, ProgressRunsUpToItsMaximum)
 {
     TForm1 form = test::windowWith("large.ksk");
