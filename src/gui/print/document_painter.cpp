@@ -84,8 +84,6 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 
 std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer)
 {
-    printer.setPageLayout(a4Landscape());
-    printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QString::fromStdString(document.jobTitle));
     return paintDocument(document, printer);
 }
