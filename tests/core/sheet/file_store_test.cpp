@@ -20,11 +20,13 @@ namespace fs = std::filesystem;
 
 namespace {
 
-fs::path freshFolder(const std::string& name)
+// An empty folder for one test, with the given empty folders inside.
+fs::path freshFolder(const std::string& name, std::initializer_list<const char*> inside = {})
 {
     fs::path dir = fs::temp_directory_path() / ("tolvane_store_" + name + "_" + std::to_string(::getpid()));
     fs::remove_all(dir);
     fs::create_directories(dir);
+    for (const char* sub : inside) fs::create_directories(dir / sub);
     return dir;
 }
 
@@ -133,10 +135,8 @@ TEST(FileStore, AFailedSaveReportsAndKeepsTheOldFile)
 
 TEST(FileStore, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
 {
-    const fs::path dir = freshFolder("links");
+    const fs::path dir = freshFolder("links", {"desk", "real"});
     const fs::path desk = dir / "desk", real = dir / "real";
-    fs::create_directories(desk);
-    fs::create_directories(real);
     std::ofstream(real / "a.ksk") << "old a";
     std::ofstream(real / "b.ksk") << "old b";
 
@@ -175,10 +175,8 @@ TEST(FileStore, NoTemporaryFileBesideTheTargetMeansNoSave)
     // The target itself may be written, but its folder takes no new file: the
     // save is refused rather than done in place, also through a link whose
     // own folder would take one.
-    const fs::path dir = freshFolder("locked");
+    const fs::path dir = freshFolder("locked", {"desk", "locked"});
     const fs::path desk = dir / "desk", locked = dir / "locked";
-    fs::create_directories(desk);
-    fs::create_directories(locked);
     std::ofstream(locked / "work.ksk") << "the only copy";
     fs::permissions(locked / "work.ksk", fs::perms::all);
     fs::permissions(desk, fs::perms::all);
