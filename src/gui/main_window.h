@@ -61,6 +61,10 @@ public:
     // (as a right-button release there does).
     void openPopupMenu(const QPoint& viewportPos);
 
+    // "ケーブル自動選定": the preview of the feeder of the selection's top row or
+    // of every feeder; 適用 writes it as one undoable command.
+    void sizeCables(bool everyFeeder);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

@@ -7,6 +7,7 @@
 #include "calc/checks.h"
 #include "calc/electrical_system.h"
 #include "entry/cable_call.h"
+#include "entry/cable_sizing.h"
 #include "entry/entry_steps.h"
 #include "entry/tform3.h"
 #include "entry/tform5.h"
@@ -287,27 +288,59 @@ void TForm2::Button11Click()
 {
     densen_.cableChosen = false;
     Button8Click();
-    if (densen_.cableChosen) {
-        Button9Click();
-        Button10Click();
-        Button12Click();
-    }
+    if (densen_.cableChosen) afterCableChosen();
     densen_.cableChosen = false;
+}
+
+void TForm2::afterCableChosen()
+{
+    Button9Click();
+    Button10Click();
+    Button12Click();
+}
+
+CableCaller TForm2::cableCaller() const { return {1, ComboBox14, ComboBox16, ComboBox2, form1_.frequency()}; }
+
+void TForm2::takeHandBack(const CableHandBack& handBack)
+{
+    Edit8 = handBack.cable;
+    Edit9 = handBack.allowable;
+    Label56 = handBack.r;
+    Label57 = handBack.x;
+    Label43 = handBack.size;
 }
 
 void TForm2::Button8Click()
 {
     int top = Top;
     Top = -3000;
-    CableCaller caller{1, ComboBox14, ComboBox16, ComboBox2, form1_.frequency()};
-    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, caller);
+    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, cableCaller());
     Top = top;
-    if (handBack) {
-        Edit8 = handBack->cable;
-        Edit9 = handBack->allowable;
-        Label56 = handBack->r;
-        Label57 = handBack->x;
-        Label43 = handBack->size;
+    if (handBack) takeHandBack(*handBack);
+}
+
+void TForm2::Button18Click()
+{
+    const CableFamily* family = familyToSize(densen_, host);
+    if (!family) return;
+    const bool single = mode() == 1;
+    const std::string& current = single ? Edit5 : Edit3;
+    const std::string& rating = single ? ComboBox4 : ComboBox9;
+    auto trySize = [&](TForm2& trial, const CableHandBack& size) {
+        trial.takeHandBack(size);
+        trial.Edit10 = kNoZ;
+        trial.Button9Click();
+        if (trial.Edit10 == kNoZ || !trial.runDrop()) return SizeTrial::Stop;
+        trial.Button14Click();
+        const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
+                            !CheckCableCurrent(trial.Edit9, current, trial.Edit8) &&
+                            !(hasValue(rating) && CheckBreakerAgainstCable(trial.Edit9, rating));
+        return passes ? SizeTrial::Passes : SizeTrial::Fails;
+    };
+    const std::string& system = single ? ComboBox2 : ComboBox7;
+    if (auto size = firstPassingSize(*this, sizesToTry(densen_, cableCaller(), *family, Edit8, system), trySize)) {
+        takeHandBack(*size);
+        afterCableChosen();
     }
 }
 

@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cables/cable_handback.h"
 #include "entry/modal_result.h"
 
 namespace tolvane {
@@ -160,6 +161,7 @@ public:
     void Button4Click();   // "登録"
     void Button5Click();   // "キャンセル"
     void FormClose();      // the window's close box
+    void Button18Click();  // "ケーブル自動選定"
 
     // A double-click on one of the clearing controls; false for other names.
     bool DblClick(std::string_view control);
@@ -170,6 +172,9 @@ private:
     void referenceVoltageOfShownSystem();
     void keypadInto(std::string& target);
     void openCableTable();
+    CableCaller cableCaller() const;
+    void takeHandBack(const CableHandBack& handBack);
+    void afterCableChosen();
 
     TForm1& form1_;
     Tdensen& densen_;

@@ -5,10 +5,12 @@
 #include "cables/tdensen.h"
 #include "calc/checks.h"
 #include "entry/cable_call.h"
+#include "entry/cable_sizing.h"
 #include "entry/entry_steps.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
 #include "sheet/tree_marks.h"
+#include "sizing/trial_feeder.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -162,28 +164,90 @@ void TForm4::Button11Click()
 {
     densen_.cableChosen = false;
     Button8Click();
-    if (densen_.cableChosen) {
-        Button9Click();
-        Button10Click();
-        Button12Click();
-        Button14Click();
-    }
+    if (densen_.cableChosen) afterCableChosen();
     densen_.cableChosen = false;
+}
+
+void TForm4::afterCableChosen()
+{
+    Button9Click();
+    Button10Click();
+    Button12Click();
+    Button14Click();
+}
+
+CableCaller TForm4::cableCaller() const
+{
+    return {2, ComboBox14, ComboBox16, feederForm_.ComboBox2, form1_.frequency()};
+}
+
+void TForm4::takeHandBack(const CableHandBack& handBack)
+{
+    Edit10 = handBack.cable;
+    Edit11 = handBack.allowable;
+    Label56 = handBack.r;
+    Label57 = handBack.x;
+    Label43 = handBack.size;
 }
 
 void TForm4::Button8Click()
 {
     int top = Top;
     Top = -3000;
-    CableCaller caller{2, ComboBox14, ComboBox16, feederForm_.ComboBox2, form1_.frequency()};
-    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, caller);
+    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, cableCaller());
     Top = top;
-    if (handBack) {
-        Edit10 = handBack->cable;
-        Edit11 = handBack->allowable;
-        Label56 = handBack->r;
-        Label57 = handBack->x;
-        Label43 = handBack->size;
+    if (handBack) takeHandBack(*handBack);
+}
+
+// The feeder of the edited row, with the row as the form holds it and the
+// given cable, judged as the sheet judges it. Nothing to judge when the form
+// was not opened on a row of the feeder range.
+std::vector<TrialFailure> TForm4::judgeFeeder(const CableHandBack& size, const std::string& impedance) const
+{
+    const Sheet& sheet = form1_.StringGrid1;
+    const int row = form1_.uy1;
+    if (row < form1_.s1 || row > form1_.e1 || sheet.cell(col::Mark, row) != Edit4) return {};
+    TrialFeeder feeder(sheet, {form1_.s1, form1_.e1});
+    const int r = row - form1_.s1;
+    feeder.rows().setCell(col::Breaker, 0, Edit8);
+    feeder.rows().setCell(col::Length, r, ComboBox6);
+    feeder.rows().setCell(col::Current, r, ComboBox15);
+    feeder.rows().setCell(col::PowerFactor, r, Edit6);
+    feeder.setCable(r, size, impedance);
+    const int runs[] = {r};
+    return feeder.judge(form1_.supply, runs);
+}
+
+void TForm4::Button18Click()
+{
+    const CableFamily* family = familyToSize(densen_, host);
+    if (!family) return;
+    const std::vector<CableHandBack> sizes = sizesToTry(densen_, cableCaller(), *family, Edit10, Edit2);
+    // A size must leave the feeder no worse than the largest size would: the
+    // failures the largest leaves no size of this run can mend.
+    std::vector<TrialFailure> unavoidable;
+    if (!sizes.empty()) {
+        TForm4 largest = *this;
+        largest.host = nullptr;
+        largest.takeHandBack(sizes.back());
+        largest.Edit12 = kNoZ;
+        largest.Button9Click();
+        unavoidable = judgeFeeder(sizes.back(), largest.Edit12);
+    }
+    auto trySize = [&](TForm4& trial, const CableHandBack& size) {
+        trial.takeHandBack(size);
+        trial.Edit12 = kNoZ;
+        trial.Button9Click();
+        if (trial.Edit12 == kNoZ || !trial.runDrop()) return SizeTrial::Stop;
+        trial.Button14Click();
+        const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
+                            !CheckCableCurrent(trial.Edit11, ComboBox15, trial.Edit10) &&
+                            noWorseThan(judgeFeeder(size, trial.Edit12), unavoidable);
+        return passes ? SizeTrial::Passes : SizeTrial::Fails;
+    };
+    if (auto size = firstPassingSize(*this, sizes, trySize)) {
+        takeHandBack(*size);
+        afterCableChosen();
     }
 }
 

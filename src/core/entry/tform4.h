@@ -8,6 +8,7 @@
 #include <string_view>
 #include <vector>
 
+#include "cables/cable_handback.h"
 #include "entry/modal_result.h"
 
 namespace tolvane {
@@ -17,6 +18,7 @@ class TForm1;
 class TForm2;
 class TForm3;
 class Tdensen;
+struct TrialFailure;
 
 class TForm4 {
 public:
@@ -126,6 +128,7 @@ public:
     void Edit4MouseDown();
     void ComboBox1MouseEnter();
     void Button4Click();   // "登録"
+    void Button18Click();  // "ケーブル自動選定"
     void Button5Click();   // "キャンセル"
     void FormClose();      // the window's close box
 
@@ -133,6 +136,10 @@ public:
     bool DblClick(std::string_view control);
 
 private:
+    CableCaller cableCaller() const;
+    void takeHandBack(const CableHandBack& handBack);
+    void afterCableChosen();
+    std::vector<TrialFailure> judgeFeeder(const CableHandBack& size, const std::string& impedance) const;
     bool runDrop();
     void storeSupply();
     void loadSupply();
