@@ -33,6 +33,7 @@
 #include "gui/export_dialog.h"
 #include "gui/message_boxes.h"
 #include "gui/print/document_painter.h"
+#include "gui/print/printer_paper.h"
 #include "gui/progress_panel.h"
 #include "gui/qt_host.h"
 #include "text/numbers.h"
@@ -206,6 +207,8 @@ void MainWindow::printDocument()
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
+    // A printer without A4 would cut the document off: the user decides.
+    if (auto notice = print::setA4Landscape(printer); notice && !host_->ask(*notice)) return;
     PrintDocument document = form_.printDocument();
     std::optional<std::string> failure = print::printOnPrinter(document, printer);
     afterCommand();  // the page record wrote its columns

@@ -8,7 +8,11 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <filesystem>
+#include <system_error>
 #include <variant>
+
+#include "sheet/file_store.h"
 
 namespace tolvane::print {
 
@@ -80,8 +84,6 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 
 std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer)
 {
-    printer.setPageLayout(a4Landscape());
-    printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QString::fromStdString(document.jobTitle));
     return paintDocument(document, printer);
 }
@@ -89,7 +91,11 @@ std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinte
 std::optional<std::string> writePdf(const PrintDocument& document, const QString& path)
 {
     if (document.pages.empty()) return std::nullopt;
-    const QString partial = path + QStringLiteral(".part");
+    // Written beside the target (through any links to it) and renamed over it
+    // in one step only when complete.
+    std::string target;
+    if (auto reason = resolveSaveTarget(path.toStdString(), target)) return reason;
+    const QString partial = QString::fromStdString(target) + QStringLiteral(".part");
     std::optional<std::string> failure;
     {
         QPdfWriter writer(partial);
@@ -103,13 +109,11 @@ std::optional<std::string> writePdf(const PrintDocument& document, const QString
         QFile::remove(partial);
         return "PDF を書けません: " + path.toStdString() + ": " + *failure;
     }
-    if (QFile::exists(path) && !QFile::remove(path)) {
+    std::error_code renamed;
+    std::filesystem::rename(partial.toStdString(), target, renamed);
+    if (renamed) {
         QFile::remove(partial);
-        return "PDF を置き換えられません: " + path.toStdString();
-    }
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return "PDF を保存できません: " + path.toStdString();
+        return "PDF を保存できません: " + path.toStdString() + ": " + renamed.message();
     }
     return std::nullopt;
 }

@@ -8,6 +8,9 @@
 #include <fstream>
 #include <iterator>
 
+#include "sheet/file_store.h"
+#include "sheet/sheet_file.h"
+
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
@@ -82,5 +85,39 @@ TEST(SheetCli, ClipboardPrintsTheSheetOrOneFeederWithCrLf)
     EXPECT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 3);
 
     EXPECT_EQ(cli("clipboard " + data("iconv_made.ksk") + " --row x").code, 2);
+    fs::remove_all(kDir);
+}
+
+TEST(SheetCli, ClipboardReachesEveryRowOfALargeSheet)
+{
+    // 40,000 rows: feeders far past row 32,767.
+    tolvane::Sheet sheet(40000);
+    for (int r : {35000, 39980}) {
+        sheet.setCell(tolvane::col::No, r, "1");
+        sheet.setCell(tolvane::col::Name, r, "L-" + std::to_string(r));
+        sheet.setCell(tolvane::col::Mark, r, "──▶");
+    }
+    fs::create_directories(kDir);
+    const fs::path large = kDir / "large.ksk";
+    ASSERT_EQ(tolvane::replaceFile(large.string(), tolvane::writeSheetFile(sheet, {}, {"60", "", "", "", "", ""})),
+              std::nullopt);
+
+    struct Case {
+        const char* row;
+        int code;
+        const char* starts;  // the whole of stdout for 0, the start of stderr for 2
+    };
+    const Case cases[] = {
+        {"35000", 0, "L-35000\t\t\t\t ──▶\t\t\t\t\t\t\t\t\t\t\t\t\r\n"},
+        {"40000", 2, "行番号は 0～39999 で指定してください"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = cli("clipboard " + large.string() + " --row " + c.row);
+        EXPECT_EQ(r.code, c.code) << c.row << ": " << r.err;
+        if (c.code == 0)
+            EXPECT_EQ(r.out, c.starts);
+        else
+            EXPECT_TRUE(r.err.starts_with(c.starts)) << c.row << ": " << r.err;
+    }
     fs::remove_all(kDir);
 }
