@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/host.h"
+#include "host/host.h"
 
 class QWidget;
 

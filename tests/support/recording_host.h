@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/quiet_host.h"
+#include "host/quiet_host.h"
 
 namespace tolvane::testing {
 

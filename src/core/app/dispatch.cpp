@@ -4,8 +4,8 @@
 #include <string>
 
 #include "app/forms.h"
-#include "app/host.h"
 #include "calc/electrical_system.h"
+#include "host/host.h"
 #include "sheet/feeders.h"
 #include "sheet/tree_marks.h"
 #include "text/numbers.h"

@@ -1,7 +1,7 @@
 // The main window's sheet calculations on the current feeder, and the review
 // of every judgement.
-#include "app/host.h"
 #include "app/tform1.h"
+#include "host/host.h"
 #include "sheet/feeder_totals.h"
 #include "sheet/judgement.h"
 #include "sheet/review.h"

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/host.h"
 #include "app/tform1.h"
+#include "host/host.h"
 #include "sheet/feeders.h"
 #include "sheet/file_store.h"
 #include "sheet/settings_file.h"

@@ -1,8 +1,8 @@
 #include "entry/entry_steps.h"
 
-#include "app/host.h"
 #include "calc/breaker.h"
 #include "calc/electrical_system.h"
+#include "host/host.h"
 #include "text/numbers.h"
 
 namespace tolvane {

@@ -1,6 +1,5 @@
 #include "entry/tform2.h"
 
-#include "app/host.h"
 #include "app/tform1.h"
 #include "cables/tdensen.h"
 #include "calc/breaker.h"
@@ -10,6 +9,7 @@
 #include "entry/entry_steps.h"
 #include "entry/tform3.h"
 #include "entry/tform5.h"
+#include "host/host.h"
 #include "text/numbers.h"
 
 namespace tolvane {

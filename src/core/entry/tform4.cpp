@@ -1,6 +1,5 @@
 #include "entry/tform4.h"
 
-#include "app/host.h"
 #include "app/tform1.h"
 #include "cables/tdensen.h"
 #include "calc/checks.h"
@@ -8,6 +7,7 @@
 #include "entry/entry_steps.h"
 #include "entry/tform2.h"
 #include "entry/tform3.h"
+#include "host/host.h"
 #include "sheet/tree_marks.h"
 #include "text/numbers.h"
 

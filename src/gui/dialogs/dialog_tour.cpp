@@ -5,13 +5,13 @@
 #include <QTest>
 
 #include "app/forms.h"
-#include "app/quiet_host.h"
 #include "cables/impedance.h"
 #include "gui/dialogs/branch_form_dialog.h"
 #include "gui/dialogs/cable_window_dialog.h"
 #include "gui/dialogs/calculator_dialog.h"
 #include "gui/dialogs/feeder_form_dialog.h"
 #include "gui/dialogs/keypad_dialog.h"
+#include "host/quiet_host.h"
 #include "sheet/tree_marks.h"
 
 namespace tolvane::gui {

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-#include "app/host.h"
+#include "host/host.h"
 #include "text/numbers.h"
 
 namespace tolvane::gui {

@@ -3,11 +3,11 @@
 // review speaks through the host.
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "support/recording_host.h"
 #include "app/tform1.h"
 #include "calc_fixture.h"
+#include "host/host.h"
 #include "sheet/review.h"
+#include "support/recording_host.h"
 #include "text/numbers.h"
 
 namespace tolvane::sheetcalc {
