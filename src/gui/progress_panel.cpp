@@ -6,6 +6,8 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "gui/print/fonts.h"
+
 namespace tolvane::gui {
 
 ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent)
@@ -21,8 +23,7 @@ ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent)
     auto styled = [this](const char* name, const char* text, const QColor& colour, int pixels) {
         auto* label = new QLabel(QString::fromUtf8(text), this);
         label->setObjectName(name);
-        QFont f(QString::fromUtf8("ＭＳ 明朝"));
-        f.setPixelSize(pixels);
+        QFont f = print::minchoFont(pixels);
         f.setBold(true);
         f.setItalic(true);
         label->setFont(f);

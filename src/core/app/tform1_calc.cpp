@@ -41,7 +41,7 @@ void TForm1::Button25Click()
     if (!host) return;
     for (const ReviewReport& report : review.reports) {
         host->scrollToRow(report.row);
-        host->warn(report.text);
+        host->warnYes(report.text);
     }
     if (review.error) {
         host->reportError(review.error->message);

@@ -319,7 +319,7 @@ void TForm2::Button12Click()
 {
     const std::string& current = mode() == 1 ? Edit5 : Edit3;
     if (auto warning = CheckCableCurrent(Edit9, current, Edit8)) {
-        if (host) host->inform(*warning);
+        if (host) host->informYes(*warning);
         Button11Click();
     }
 }
@@ -351,13 +351,13 @@ void TForm2::Button7Click()
 void TForm2::Button4Click()
 {
     if (Edit10 == kNoZ) {
-        if (host) host->inform(msg::ChooseCable);
+        if (host) host->informYes(msg::ChooseCable);
         return;
     }
     int recorded = mode();
     std::string& current = recorded == 1 ? Edit5 : Edit3;
     if (!hasValue(current)) {
-        if (host) host->inform(msg::EnterDesignLoadCurrent);
+        if (host) host->informYes(msg::EnterDesignLoadCurrent);
         ActiveControl = recorded == 1 ? "Edit5" : "Edit3";
         return;
     }

@@ -153,7 +153,7 @@ void TForm4::Button14Click()
 void TForm4::Button12Click()
 {
     if (auto warning = CheckCableCurrent(Edit11, ComboBox15, Edit10)) {
-        if (host) host->inform(*warning);
+        if (host) host->informYes(*warning);
         Button11Click();
     }
 }
@@ -268,11 +268,11 @@ void TForm4::ComboBox1MouseEnter() { ActiveControl = "Edit5"; }
 void TForm4::Button4Click()
 {
     if (Edit12 == kNoZ) {
-        if (host) host->inform(msg::ChooseCable);
+        if (host) host->informYes(msg::ChooseCable);
         return;
     }
     if (!hasValue(ComboBox15)) {
-        if (host) host->inform(msg::EnterDesignLoadCurrent);
+        if (host) host->informYes(msg::EnterDesignLoadCurrent);
         ActiveControl = "ComboBox15";
         return;
     }

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "gui/return_key.h"
 #include "host/host.h"
 #include "text/numbers.h"
 
@@ -69,6 +70,22 @@ void FormDialog::reject()
         run(cancel_);
     else
         QDialog::reject();
+}
+
+void FormDialog::setParked(bool parked)
+{
+    if (parked == parked_) return;
+    parked_ = true;
+    setVisible(!parked);
+    parked_ = parked;
+}
+
+void FormDialog::setVisible(bool visible)
+{
+    if (parked_)
+        QWidget::setVisible(visible);
+    else
+        QDialog::setVisible(visible);
 }
 
 void FormDialog::showEvent(QShowEvent* event)
@@ -248,9 +265,11 @@ QPushButton* FormDialog::button(QWidget* parent, const char* name, std::string_v
     auto* b = new QPushButton(qs(caption), parent);
     b->setObjectName(name);
     b->setGeometry(r);
-    // Enter belongs to the control that has the focus, never to a default button.
+    // Enter belongs to the control that has the focus, never to a default
+    // button: on a button it presses that button.
     b->setAutoDefault(false);
     b->setDefault(false);
+    pressOnReturn(b);
     connect(b, &QPushButton::clicked, this, [this, clicked] { run(clicked); });
     return b;
 }

@@ -10,6 +10,8 @@
 
 #include <variant>
 
+#include "gui/print/fonts.h"
+
 namespace tolvane::print {
 
 namespace {
@@ -27,12 +29,6 @@ QPen penOf(int width)
 }
 
 }  // namespace
-
-void substituteDocumentFont()
-{
-    QFont::insertSubstitutions(QString::fromUtf8(kPrintFont), {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                                              QStringLiteral("Noto Serif CJK JP")});
-}
 
 void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY)
 {
@@ -62,7 +58,7 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 {
     // A print stopped before its first line starts no document at all.
     if (document.pages.empty()) return std::nullopt;
-    substituteDocumentFont();
+    installFontStandIns();
     QPainter painter;
     if (!painter.begin(&device)) return std::string("印刷を開始できません");
     const double scaleX = pageScale(device.logicalDpiX());

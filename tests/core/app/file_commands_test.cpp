@@ -220,6 +220,24 @@ TEST(SheetFileCommands, OpenAsksBeforeDiscardingWorkAndWarnsWhenTheFileFails)
     EXPECT_TRUE(w.messages.asked.empty());
 }
 
+TEST(SheetFileCommands, ADroppedFileOpensAsOpenDoes)
+{
+    Window w;
+    fillAwkwardSheet(w);
+    w.modified = true;
+    const Sheet work = w.StringGrid1;
+    w.messages.answers = {false};
+    w.openSheetFile(fixture("utf8_bom.ksk"));
+    EXPECT_EQ(w.messages.asked.size(), 1u);
+    EXPECT_EQ(w.StringGrid1, work);  // "No" keeps the work
+
+    w.messages.answers = {true};
+    w.openSheetFile(fixture("utf8_bom.ksk"));
+    EXPECT_EQ(w.FileName, fixture("utf8_bom.ksk"));
+    EXPECT_EQ(w.Edit1, "BOMビル");
+    EXPECT_FALSE(w.modified);
+}
+
 TEST(SheetFileCommands, SaveProposesTheBuildingNameAndAddsTheExtension)
 {
     const fs::path dir = freshFolder("save");
@@ -252,7 +270,7 @@ TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
 {
     const fs::path dir = freshFolder("settings");
     Window w;
-    w.strFilePath = dir.string() + "/";
+    w.settingsFolder = dir.string() + "/";
     w.Button22Click();  // no set.ini yet: defaults stay, no message
     EXPECT_TRUE(w.messages.errors.empty());
     EXPECT_EQ(w.frequency(), 60);
@@ -265,7 +283,7 @@ TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
     EXPECT_EQ(bytesOf(dir / "set.ini"), encodeCp932("2\r\n平成\r\n4\r\n6\r\n"));
 
     Window other;
-    other.strFilePath = w.strFilePath;
+    other.settingsFolder = w.settingsFolder;
     other.Button22Click();
     EXPECT_EQ(other.frequency(), 50);
     EXPECT_EQ(other.Label66, "50Hz");

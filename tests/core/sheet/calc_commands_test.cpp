@@ -62,6 +62,7 @@ TEST(CalcCommands, ReviewWarnsEveryReportOfTheDrawnSheet)
     std::vector<std::string> expected;
     for (const auto& [row, text] : f.review) expected.push_back(text);
     EXPECT_EQ(host.warned, expected);
+    EXPECT_EQ(host.withYesButton, expected);  // each report is answered "はい"
     EXPECT_TRUE(host.informed.empty());
 }
 
@@ -73,6 +74,7 @@ TEST(CalcCommands, ReviewOfAnEmptySheetIsGood)
     form.Button25Click();
     EXPECT_TRUE(host.warned.empty());
     EXPECT_EQ(host.informed, std::vector<std::string>{std::string(kReviewGood)});
+    EXPECT_TRUE(host.withYesButton.empty());  // "判定は良好です。" has its OK button
 }
 
 }  // namespace
