@@ -5,13 +5,14 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake ninja-build pkg-config git
-  qt6-base-dev libgl-dev
+  qt6-base-dev libgl-dev qt6-translations-l10n
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-ipafont-mincho fonts-ipafont-gothic fontconfig
   xvfb xauth x11-apps imagemagick
   python3 python3-openpyxl poppler-utils
   clang
+  dpkg-dev desktop-file-utils shared-mime-info
 )
 
 missing=()

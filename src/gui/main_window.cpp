@@ -32,6 +32,7 @@
 #include "app/dispatch.h"
 #include "app/forms.h"
 #include "app/tform1.h"
+#include "gui/background.h"
 #include "gui/export_dialog.h"
 #include "gui/message_boxes.h"
 #include "gui/print/document_painter.h"
@@ -51,14 +52,6 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 QString u(const std::string& text) { return QString::fromStdString(text); }
-
-void setBackground(QWidget* w, const QColor& color)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    w->setPalette(p);
-}
 
 QLabel* label(QWidget* parent, const char* text, const QColor& color = Qt::white)
 {
@@ -568,6 +561,13 @@ void MainWindow::buildTopBar()
     el->setContentsMargins(3, 1, 3, 1);
     el->addWidget(addButton(excelPanel, "Button16", "エクセル変換"));
     bar->addWidget(excelPanel);
+
+    // On a narrow window the buttons give up their margins before anything
+    // of the strip is lost.
+    for (QPushButton* b : topBar_->findChildren<QPushButton*>()) {
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 12);
+    }
 
     auto* settings = topBar_->findChild<QPushButton*>("Button19");
     connect(settings, &QPushButton::clicked, this, [this] {

@@ -71,7 +71,7 @@ bool setUpApplication(QApplication& app)
     QApplication::setApplicationName(QStringLiteral("tolvane"));
     QApplication::setApplicationVersion(QString::fromLatin1(kVersion));
     QGuiApplication::setDesktopFileName(QStringLiteral("tolvane"));
-    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane"), QIcon(QStringLiteral(":/icons/tolvane.png"))));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tolvane"), QIcon(QStringLiteral(":/icons/tolvane-256.png"))));
     print::installFontStandIns();
 
     QLocale::setDefault(QLocale(QLocale::Japanese, QLocale::Japan));

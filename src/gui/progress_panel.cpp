@@ -6,6 +6,7 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "gui/background.h"
 #include "gui/print/fonts.h"
 
 namespace tolvane::gui {
@@ -13,10 +14,7 @@ namespace tolvane::gui {
 ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName("Panel3");
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 251, 240));
-    setPalette(p);
+    setBackground(this, QColor(255, 251, 240));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(120, 40, 120, 40);
 

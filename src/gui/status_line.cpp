@@ -7,6 +7,7 @@
 #include <QPushButton>
 #include <QUrl>
 
+#include "gui/background.h"
 #include "gui/return_key.h"
 
 namespace tolvane::gui {
@@ -15,10 +16,7 @@ StatusLine::StatusLine(QWidget* parent) : QFrame(parent), openUrl(&QDesktopServi
 {
     setObjectName("StatusLine");
     setFrameShape(QFrame::StyledPanel);
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 251, 240));
-    setPalette(p);
+    setBackground(this, QColor(255, 251, 240));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(8, 2, 4, 2);
     message_ = new QLabel(this);

@@ -1,8 +1,9 @@
 #include "gui/dialogs/dialog_tour.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
-#include <QTest>
+#include <QTimer>
 
 #include "app/forms.h"
 #include "cables/impedance.h"
@@ -23,8 +24,7 @@ void shoot(FormDialog& dialog, const QString& directory, const char* name)
 {
     dialog.refresh();
     dialog.show();
-    QTest::qWaitForWindowExposed(&dialog);
-    QTest::qWait(100);
+    settle(150);
     dialog.refresh();
     dialog.grab().save(QDir(directory).filePath(QString::fromUtf8(name) + ".png"));
     dialog.hide();
@@ -39,6 +39,13 @@ void pickCable(Tdensen& densen, int family, std::string_view method, std::string
 }
 
 }  // namespace
+
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 void saveDialogScreenshots(QWidget* parent, const QString& directory)
 {

@@ -11,6 +11,7 @@
 
 #include <memory>
 
+#include "gui/print/fonts.h"
 #include "gui/return_key.h"
 #include "host/host.h"
 #include "text/numbers.h"
@@ -76,7 +77,9 @@ void FormDialog::setParked(bool parked)
 {
     if (parked == parked_) return;
     parked_ = true;
+    if (parked) parkedAt_ = pos();
     setVisible(!parked);
+    if (!parked) move(parkedAt_);  // where it was, whatever the window manager would choose
     parked_ = parked;
 }
 
@@ -90,6 +93,19 @@ void FormDialog::setVisible(bool visible)
 
 void FormDialog::showEvent(QShowEvent* event)
 {
+    if (!minchoApplied_) {
+        // Texts and numbers in the sheet's Mincho face, each control at its
+        // own size. Set on every control: one under a style sheet takes no
+        // font from its parent.
+        minchoApplied_ = true;
+        QList<QWidget*> widgets = findChildren<QWidget*>();
+        widgets << this;
+        for (QWidget* w : widgets) {
+            QFont f = w->font();
+            f.setFamilies(print::minchoFamilies());
+            w->setFont(f);
+        }
+    }
     QDialog::showEvent(event);
     refresh();
     applyFocusRequest();

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -119,6 +120,8 @@ private:
     Handler cancel_;
     int running_ = 0;
     bool parked_ = false;
+    QPoint parkedAt_;
+    bool minchoApplied_ = false;
 };
 
 }  // namespace tolvane::gui

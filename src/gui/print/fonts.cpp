@@ -23,10 +23,16 @@ void installFontStandIns()
                                 QStringLiteral("Noto Sans CJK JP")});
 }
 
+QStringList minchoFamilies()
+{
+    return {QStringLiteral("IPAPMincho"), QString::fromUtf8("IPA P明朝"), QStringLiteral("Noto Serif CJK JP"),
+            QStringLiteral("IPAMincho")};
+}
+
 QFont minchoFont(int size, bool points)
 {
-    installFontStandIns();
-    QFont font(QString::fromUtf8(kPrintFont));
+    QFont font;
+    font.setFamilies(minchoFamilies());
     if (points)
         font.setPointSize(size);
     else
