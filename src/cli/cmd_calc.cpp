@@ -55,11 +55,11 @@ int runCalc(const std::vector<std::string>& a)
         } else if (what == "allowable" && need(3)) {
             auto f = AllowableDropPercent(supplyOf(a[1]), parseDecimal(a[2]));
             if (!hasValue(a[3]) || !tryParseDecimal(a[3])) throw std::invalid_argument("計算基準電圧を入力してください");
-            std::cout << f.percentText << " " << formatShortest(AllowableDrop(parseDecimal(a[3]), f.fraction)) << "\n";
+            std::cout << f.percentText << " " << formatShortest(AllowableDrop(parseDecimal(a[3]), f)) << "\n";
         } else if (what == "breaker" && need(1)) {
             std::cout << SelectBreakerRating(parseDecimal(a[1])) << "\n";
         } else if (what == "dwelling" && need(3)) {
-            auto d = DwellingFeederCurrent(parseDecimal(a[1]) + parseDecimal(a[2]), parseDecimal(a[3]));
+            auto d = DwellingFeederCurrent(ExactDecimal::parse(a[1]) + ExactDecimal::parse(a[2]), ExactDecimal::parse(a[3]));
             std::cout << formatShortest(d.current) << " " << d.shown << " " << d.breaker << "\n";
         } else if (what == "current" && need(4)) {
             double i = CurrentFromPower(parseDecimal(a[2]), parseDecimal(a[3]), parseDecimal(a[4]), circuitOf(a[1]));

@@ -291,6 +291,40 @@ private slots:
         QVERIFY(script.done());
     }
 
+    // A family and a temperature typed without Enter count as chosen: the
+    // hand-back is that of the family and temperature shown.
+    void typedFamilyAndTemperatureTakeEffectWithoutEnter()
+    {
+        Fixture f;
+        Script script;
+        script.when("TForm2", [](QWidget* d) {
+            type(d, "Edit5", "15");
+            choose(d, "ComboBox14", "保護管配線");
+        });
+        script.when("Tdensen", [](QWidget* d) {
+            choose(d, "ComboBox11", "600V CV及びEM 600V CE/F単心 S＝俵積み");
+            QLineEdit* family = child<QComboBox>(d, "ComboBox11")->lineEdit();
+            family->setFocus();
+            family->selectAll();
+            typeText(family, q("600V CV及びEM 600V CE/F 2心、3心一括シース"));
+            QLineEdit* ambient = child<QComboBox>(d, "ComboBox2")->lineEdit();
+            ambient->setFocus();
+            ambient->selectAll();
+            typeText(ambient, q("30"));
+            doubleClickSize(d, "38゜");
+        });
+        script.when("TForm2", [&f](QWidget* d) {
+            QCOMPARE(textOf(d, "Edit8"), q("CV38゜"));
+            QCOMPARE(f.forms.form2.Label56, std::string("0.627"));
+            QCOMPARE(f.forms.form2.Label57, std::string("0.0925"));
+            QCOMPARE(textOf(d, "Edit9"), q("120"));
+            click(d, "Button5");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+        QVERIFY(script.done());
+    }
+
     void cancelledChoicesLeaveTheFormAndTheSheetAlone()
     {
         Fixture f;

@@ -46,6 +46,10 @@ void writeMethod(Sheet& sheet, int row, const std::string& method)
 
 void growSheet(Sheet& sheet, int rows) { sheet.setRowCount(sheet.rowCount() + rows); }
 
+// The default load name "L" + the number the feeder has once the feeders are
+// numbered again.
+void nameAfterFeederNumber(Sheet& sheet, int head) { sheet.setCell(col::LoadName, head, "L" + sheet.cell(col::No, head)); }
+
 // The feeder's range into s1, e1, then the design currents, the single drops,
 // the totals and the tap-rule check on it.
 void recalculateFeeder(TForm1& f1, int row)
@@ -99,14 +103,14 @@ void writeSingleFeeder(TForm1& f1, const TForm2& f, int r)
     }
     for (const auto& field : kFeederFormFields) sheet.setCell(field.column, r, f.*field.control);
     sheet.setCell(col::Mark, r, std::string(mark::Single));
-    // Without a feeder name the load is named after the feeder's number, unless
-    // the user typed a load name: that is never thrown away.
-    sheet.setCell(col::LoadName, r,
-                  f.Edit2.empty() && !hasValue(f.Edit7) ? "L" + sheet.cell(col::No, r) : f.Edit7);
+    sheet.setCell(col::LoadName, r, f.Edit7);
     writeMethod(sheet, r, f.ComboBox14);
     sheet.setCell(col::Judgement, r, "");
 
     renumberFeeders(sheet);
+    // Without a feeder name the load is named after the feeder's number, unless
+    // the user typed a load name: that is never thrown away.
+    if (f.Edit2.empty() && !hasValue(f.Edit7)) nameAfterFeederNumber(sheet, r);
     sheet.setCell(col::Over, r, "1");
     sheet.setCell(col::RowTotal, r, "1");
     FeederRange range = findFeederRange(sheet, r);
@@ -141,17 +145,49 @@ void writeCableColumns(Sheet& sheet, int row, const TForm2& f)
     sheet.setCell(col::Size, row, f.Label43);
 }
 
-void generateDwellingFeeder(TForm1& f1, const TForm2& f, int r)
+// The rows a new dwelling feeder is drawn with, from the feeder form's counts.
+struct DwellingLayout {
+    int systems = 1;
+    int b1 = 0;        // branches of system 1
+    int b2 = 0;        // branches of system 2
+    int reserved = 0;  // F: branches the inserted room is made for, at least 2
+
+    int lastRow(int r) const { return r + 2 * (b1 + b2); }
+    // What the generation adds to the sheet: the inserted room, one row per
+    // branch pair written, the head row and the feeder number.
+    long long addedRows(bool inserting) const { return (inserting ? 2LL * reserved : 0) + 2LL * (b1 + b2) + 2; }
+};
+
+DwellingLayout dwellingLayoutOf(const TForm1& f1, const TForm2& f)
+{
+    DwellingLayout d;
+    d.systems = f1.keitou;
+    // A system without dwellings cannot be drawn: the first has at least one.
+    d.b1 = std::max(branchCount(f.ComboBox1, "2"), 1);
+    d.b2 = d.systems == 1 ? 0 : std::max(branchCount(f.ComboBox17, "0"), 0);
+    d.reserved = std::max(d.b1 + d.b2, 2);
+    return d;
+}
+
+// Whether any row below the edited one that the generation writes is in use.
+bool rowsInUse(const Sheet& sheet, int from, int to)
+{
+    for (int row = from; row <= std::min(to, sheet.rowCount() - 1); ++row)
+        for (const std::string& cell : sheet.row(row))
+            if (hasValue(cell)) return true;
+    return false;
+}
+
+void generateDwellingFeeder(TForm1& f1, const TForm2& f, int r, const DwellingLayout& layout, bool makeRoom)
 {
     Sheet& sheet = f1.StringGrid1;
-    const int systems = f1.keitou;
-    // A system without dwellings cannot be drawn: the first has at least one.
-    const int b1 = std::max(branchCount(f.ComboBox1, "2"), 1);
-    const int b2 = systems == 1 ? 0 : std::max(branchCount(f.ComboBox17, "0"), 0);
-    const int reserved = std::max(b1 + b2, 2);
+    const int systems = layout.systems;
+    const int b1 = layout.b1;
+    const int b2 = layout.b2;
 
-    // The next row in use: make room below the edited row first.
-    if (hasValue(sheet.cell(col::Mark, r + 1))) sheet.insertRows(r + 1, 2 * reserved);
+    // Rows in use below the edited row: make room for the feeder first, so
+    // that no row of another feeder is written over.
+    if (makeRoom) sheet.insertRows(r + 1, 2 * layout.reserved);
 
     int u = r;
     for (int s = 1; s <= systems; ++s) {
@@ -168,7 +204,7 @@ void generateDwellingFeeder(TForm1& f1, const TForm2& f, int r)
                 sheet.setCell(col::Voltage, u, f.ComboBox8);
                 sheet.setCell(col::Breaker, u, f.ComboBox9);
                 sheet.setCell(col::Length, u, f.ComboBox10);
-                sheet.setCell(col::LoadName, u, f.Edit2.empty() ? "L" + std::to_string(f1.kansenno) : f.Edit2);
+                sheet.setCell(col::LoadName, u, f.Edit2);
                 sheet.setCell(col::MainDevice, u, f.ComboBox12);
                 sheet.setCell(col::Current, u, f.Edit3);
                 writeCableColumns(sheet, u, f);
@@ -210,6 +246,7 @@ void generateDwellingFeeder(TForm1& f1, const TForm2& f, int r)
     }
 
     renumberFeeders(sheet);
+    if (f.Edit2.empty()) nameAfterFeederNumber(sheet, r);
     recalculateFeeder(f1, r);
     sheet.setCell(col::RowTotal, r, std::to_string(f1.e1 - f1.s1 + 1));
 }
@@ -236,11 +273,20 @@ void feederPath(Forms& forms, int r)
     f.FormShow();
     if (f1.host) f1.host->showFeederForm(f);
     if (f1.patan == 0) return;
-    f1.modified = true;
-    if (f1.patan == 1)
+
+    if (f1.patan == 1) {
+        // A feeder that would grow the sheet beyond its limit is not
+        // written; the form keeps what was entered.
+        if (!f1.roomForRows(hasValue(sheet.cell(col::No, r)) ? 0 : 1)) return;
+        f1.modified = true;
         writeSingleFeeder(f1, f, r);
-    else
-        generateDwellingFeeder(f1, f, r);
+        return;
+    }
+    const DwellingLayout layout = dwellingLayoutOf(f1, f);
+    const bool makeRoom = rowsInUse(sheet, r + 1, layout.lastRow(r));
+    if (!f1.roomForRows(layout.addedRows(makeRoom))) return;
+    f1.modified = true;
+    generateDwellingFeeder(f1, f, r, layout, makeRoom);
 }
 
 // ---------------------------------------------------------------- branch path
@@ -288,7 +334,7 @@ void copyRowIntoBranchForm(const Sheet& sheet, FeederRange range, int r, TForm4&
 
 // The load name of a written row: the form's name, numbered when a first
 // number is given.
-std::string loadName(const TForm4& f, int number)
+std::string loadName(const TForm4& f, long long number)
 {
     if (f.ComboBox1.empty()) return f.Edit5;
     return f.Edit5 + std::to_string(number) + f.ComboBox2;
@@ -297,7 +343,7 @@ std::string loadName(const TForm4& f, int number)
 // Writes the edited values into row t. `sameDataRow` is a later row written
 // with "これより後ろの階は同じデーターで書き込む": its tree mark and remarks
 // stay, and the impedance is taken as it is.
-void writeBranchRow(Sheet& sheet, const TForm4& f, int t, int number, bool sameDataRow)
+void writeBranchRow(Sheet& sheet, const TForm4& f, int t, long long number, bool sameDataRow)
 {
     if (!sameDataRow) sheet.setCell(col::Mark, t, f.Edit4);
     sheet.setCell(col::Length, t, f.ComboBox6);
@@ -329,8 +375,9 @@ void branchPath(Forms& forms, int r)
 
     f.FormShow();
     if (f1.host) f1.host->showBranchForm(f);
-    // A cancelled editing leaves the sheet as it was.
-    if (f.modalResult != ModalResult::Ok) return;
+    // The row is written back whichever way the form closed: "キャンセル"
+    // closes without the recording checks, which is how a dwelling row that
+    // carries no cable is renamed or given another current.
     f1.modified = true;
 
     const int head = range.s1;
@@ -339,13 +386,13 @@ void branchPath(Forms& forms, int r)
     sheet.setCell(col::Voltage, head, f.Edit3);
     sheet.setCell(col::Breaker, head, f.Edit8);
 
-    const int first = f.ComboBox1.empty() ? 0 : parseWhole(f.ComboBox1);
+    const long long first = f.ComboBox1.empty() ? 0 : parseWhole(f.ComboBox1);
     const RowKind kind = rowKindOf(sheet.cell(col::Mark, r));
     if (kind == RowKind::Head || !f.CheckBox1) writeBranchRow(sheet, f, r, first, false);
     if (f.CheckBox1) {
         sheet.setCell(col::Mark, r, f.Edit4);
         const std::string treeMark = sheet.cell(col::Mark, r);
-        int number = first;
+        long long number = first;
         for (int t = r; t <= range.e1; ++t) {
             const std::string& other = sheet.cell(col::Mark, t);
             if (other == treeMark || (kind == RowKind::Branch && isBranchMark(other))) {

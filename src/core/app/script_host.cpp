@@ -349,7 +349,11 @@ void ScriptHost::runForm(Form& form)
     auto event = [this](auto&& handler) {
         try {
             handler();
-        } catch (const ConversionError& e) {
+        } catch (const ScriptError&) {
+            throw;
+        } catch (const std::exception& e) {
+            // Whatever stops a handler is told as the general error box tells
+            // it; the form stays open.
             reportError(e.what());
         }
     };
@@ -430,6 +434,10 @@ void ScriptHost::topLevel(const ScriptLine& line)
         std::string what = e.what();
         if (what.rfind("line ", 0) == 0) throw;
         fail(line, what);
+    } catch (const std::exception& e) {
+        // A command stopped by anything else is told as the general error box
+        // tells it, and the scenario goes on, as the program does.
+        reportError(e.what());
     }
 }
 

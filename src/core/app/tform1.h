@@ -26,6 +26,8 @@ class Host;
 inline constexpr const char* kWindowCaption = "Tolvane　Ver" TOLVANE_VERSION;
 // Begins the message of a sheet file that cannot be loaded; the reason follows.
 inline constexpr const char* kLoadFailedMessage = "ファイルを読み込めませんでした: ";
+// A command that would grow the sheet beyond its row limit is refused with this.
+inline constexpr const char* kSheetFullMessage = "シートの行数が上限の100,000行を超えるため、実行できません。";
 inline constexpr int kInitialClientWidth = 1584;
 inline constexpr int kInitialClientHeight = 798;
 
@@ -177,6 +179,8 @@ public:
 
     void Button4Click();  // "幹線番号の書き換え": renumber the feeders
     void Button5Click();  // "幹線の範囲(ROW)を検索": feeder range of ny1 into s1, e1
+    // Whether the sheet may grow by `rows` rows; tells the user when not.
+    bool roomForRows(long long rows) const;
     void Button9Click();  // "行の追加": insert empty rows at the selection
     void N2Click() { Button9Click(); }
     void N1Click();       // delete the feeder or the selected rows (by the menu's mode)

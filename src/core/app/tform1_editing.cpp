@@ -21,8 +21,16 @@ void TForm1::Button5Click()
     e1 = range.e1;
 }
 
+bool TForm1::roomForRows(long long rows) const
+{
+    if (tolvane::roomForRows(StringGrid1.rowCount(), rows)) return true;
+    if (host) host->inform(kSheetFullMessage);
+    return false;
+}
+
 void TForm1::Button9Click()
 {
+    if (!roomForRows(rowsToInsert(StringGrid1, ny1, uy1))) return;
     insertRowsAtSelection(StringGrid1, ny1, uy1);
     modified = true;
 }
@@ -49,6 +57,8 @@ void TForm1::N7Click()
 
 void TForm1::N8Click()
 {
+    // Pasting inserts the copied rows and grows the sheet by as many again.
+    if (!roomForRows(2LL * StringGrid2.rowCount())) return;
     pasteFeeder(StringGrid1, StringGrid2, uy1);
     modified = true;
     Button4Click();

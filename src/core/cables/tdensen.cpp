@@ -258,13 +258,21 @@ void Tdensen::Button4Click()
         return;
     }
 
-    auto ambient = tryParseDecimal(ComboBox2);
-    auto k = ambient ? TemperatureFactor(*ambient, condition->baseTemperature, kCvMaxConductorTemperature)
-                     : std::nullopt;
+    auto factorAt = [&](const std::string& text) -> std::optional<double> {
+        auto ambient = tryParseDecimal(text);
+        if (!ambient) return std::nullopt;
+        return TemperatureFactor(*ambient, condition->baseTemperature, kCvMaxConductorTemperature);
+    };
+    auto k = factorAt(ComboBox2);
     if (!k) {
         inform(kBadLayingAmbient);
-        return;
+        // The list goes back to the temperature the currents are computed
+        // for, so that what is shown is what is handed back.
+        ComboBox2 = acceptedLayingAmbient_;
+        k = factorAt(ComboBox2);
+        if (!k) return;
     }
+    acceptedLayingAmbient_ = ComboBox2;
     for (int r = 1; r <= rows; ++r) {
         auto base = tryParseDecimal(StringGrid2.cell(condition->column, r));
         StringGrid2.setCell(kCurrentColumn, r, base ? RoundedAmperes(*base * *k) : "");
@@ -273,12 +281,19 @@ void Tdensen::Button4Click()
 
 void Tdensen::RadioButton1Click()
 {
-    auto ambient = tryParseDecimal(ComboBox1);
-    auto kt = ambient ? TemperatureFactor(*ambient, kIvBaseTemperature, kIvMaxConductorTemperature) : std::nullopt;
+    auto factorAt = [](const std::string& text) -> std::optional<double> {
+        auto ambient = tryParseDecimal(text);
+        if (!ambient) return std::nullopt;
+        return TemperatureFactor(*ambient, kIvBaseTemperature, kIvMaxConductorTemperature);
+    };
+    auto kt = factorAt(ComboBox1);
     if (!kt) {
         inform(kBadConduitAmbient);
-        return;
+        ComboBox1 = acceptedConduitAmbient_;
+        kt = factorAt(ComboBox1);
+        if (!kt) return;
     }
+    acceptedConduitAmbient_ = ComboBox1;
 
     // Start again from the three-wire, 30 °C values.
     Button8Click();

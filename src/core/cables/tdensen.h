@@ -199,6 +199,10 @@ private:
     void inform(std::string_view text) const;
     std::optional<double> factor() const;
     std::optional<double> catalogueCurrent() const;
+
+    // The ambient temperatures the shown currents were last computed for.
+    std::string acceptedLayingAmbient_ = "40";
+    std::string acceptedConduitAmbient_ = "30";
 };
 
 }  // namespace tolvane

@@ -14,27 +14,28 @@ std::string SelectBreakerRating(double current)
     return chosen;
 }
 
-double DemandFactor(double dwellings)
+ExactDecimal DemandFactor(double dwellings)
 {
     struct Bound {
         double upTo;
-        double factor;
+        int hundredths;
     };
     static constexpr Bound table[] = {
-        {5, 1.00},  {6, 0.91},  {7, 0.83},  {8, 0.78},  {9, 0.73},  {10, 0.70}, {11, 0.67}, {12, 0.64},
-        {13, 0.62}, {14, 0.61}, {15, 0.59}, {16, 0.58}, {17, 0.57}, {18, 0.56}, {19, 0.55}, {20, 0.54},
-        {22, 0.53}, {23, 0.52}, {25, 0.51}, {28, 0.50}, {31, 0.49}, {34, 0.48}, {39, 0.47}, {40, 0.46},
+        {5, 100}, {6, 91},  {7, 83},  {8, 78},  {9, 73},  {10, 70}, {11, 67}, {12, 64},
+        {13, 62}, {14, 61}, {15, 59}, {16, 58}, {17, 57}, {18, 56}, {19, 55}, {20, 54},
+        {22, 53}, {23, 52}, {25, 51}, {28, 50}, {31, 49}, {34, 48}, {39, 47}, {40, 46},
     };
     for (const auto& b : table)
-        if (dwellings <= b.upTo) return b.factor;
-    return 1.0;
+        if (dwellings <= b.upTo) return ExactDecimal(b.hundredths, 2);
+    return ExactDecimal(1, 0);
 }
 
-DwellingCurrent DwellingFeederCurrent(double dwellings, double perDwellingCurrent)
+DwellingCurrent DwellingFeederCurrent(const ExactDecimal& dwellings, const ExactDecimal& perDwellingCurrent)
 {
+    const ExactDecimal current = dwellings * perDwellingCurrent * DemandFactor(dwellings.toDouble());
     DwellingCurrent out;
-    out.current = dwellings * perDwellingCurrent * DemandFactor(dwellings);
-    out.shown = formatWhole(out.current + 0.1);
+    out.current = current.toDouble();
+    out.shown = formatShortest((current + ExactDecimal(1, 1)).roundHalfEven());
     out.breaker = SelectBreakerRating(out.current);
     return out;
 }

@@ -5,6 +5,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/exact_decimal.h"
+
 namespace tolvane {
 
 // The ratings the automatic choice can give, from the top.
@@ -21,15 +23,17 @@ inline constexpr std::array<std::string_view, 28> kRatingList = {
 // empty text above 1600 A.
 std::string SelectBreakerRating(double current);
 
-// Demand factor for n dwellings: 1.0 up to 5, down to 0.46 for 40. Above 40
-// dwellings (and for 0) the factor is 1.0.
-double DemandFactor(double dwellings);
+// Demand factor for n dwellings, exactly as the table writes it (0.91 is
+// 91 hundredths): 1.00 up to 5, down to 0.46 for 40. Above 40 dwellings (and
+// for 0) the factor is 1.00.
+ExactDecimal DemandFactor(double dwellings);
 
 struct DwellingCurrent {
     double current = 0;       // I = n × Im × f(n)
     std::string shown;        // round(I + 0.1), the design-current field
     std::string breaker;      // SelectBreakerRating(I)
 };
-DwellingCurrent DwellingFeederCurrent(double dwellings, double perDwellingCurrent);
+// n and Im as written in the form's lists.
+DwellingCurrent DwellingFeederCurrent(const ExactDecimal& dwellings, const ExactDecimal& perDwellingCurrent);
 
 }  // namespace tolvane

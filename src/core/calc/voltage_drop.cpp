@@ -2,6 +2,7 @@
 
 #include <cmath>
 
+#include "text/exact_decimal.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -34,9 +35,11 @@ AllowableFraction AllowableDropPercent(const SupplyChoice& supply, double length
     return {fraction, formatShortest(fraction * 100)};
 }
 
-double AllowableDrop(double referenceVoltage, double fraction)
+double AllowableDrop(double referenceVoltage, const AllowableFraction& fraction)
 {
-    return roundHalfEven(referenceVoltage * fraction);
+    return (ExactDecimal::fromDouble(referenceVoltage) * ExactDecimal::parse(fraction.percentText) *
+            ExactDecimal(1, 2))
+        .roundHalfEven();
 }
 
 bool DropPasses(double drop, double allowable) { return drop <= allowable; }

@@ -38,8 +38,9 @@ struct AllowableFraction {
 // otherwise the band fraction and the field overwritten with it in percent.
 AllowableFraction AllowableDropPercent(const SupplyChoice& supply, double length);
 
-// round(V × fraction), halves to the even neighbour.
-double AllowableDrop(double referenceVoltage, double fraction);
+// round(V × percent / 100) with the percentage as written, halves to the even
+// neighbour (230 V at 5 % is 11.5 V and gives 12).
+double AllowableDrop(double referenceVoltage, const AllowableFraction& fraction);
 
 // A run passes when its drop does not exceed the allowable drop.
 bool DropPasses(double drop, double allowable);

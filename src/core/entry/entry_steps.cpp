@@ -82,7 +82,7 @@ void allowableDropStep(const SupplyChoice& supply, double length, std::string& p
     SupplyChoice choice{supply.kind, percent};
     AllowableFraction fraction = AllowableDropPercent(choice, length);
     percent = fraction.percentText;
-    allowableDrop = formatShortest(AllowableDrop(parseDecimal(referenceVoltage), fraction.fraction));
+    allowableDrop = formatShortest(AllowableDrop(parseDecimal(referenceVoltage), fraction));
 }
 
 DropVerdict judgeDrop(std::string_view drop, std::string_view allowableDrop)

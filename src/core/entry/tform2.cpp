@@ -10,6 +10,7 @@
 #include "entry/tform3.h"
 #include "entry/tform5.h"
 #include "host/host.h"
+#include "text/exact_decimal.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -73,6 +74,7 @@ void TForm2::Button6Click()
 {
     SingleAreaVisible = true;
     DwellingAreaVisible = false;
+    referenceVoltageOfShownSystem();
     Button14Click();
 }
 
@@ -81,7 +83,15 @@ void TForm2::Button1Click()
     Edit3Enabled = false;
     SingleAreaVisible = false;
     DwellingAreaVisible = true;
+    referenceVoltageOfShownSystem();
     Button14Click();
+}
+
+void TForm2::referenceVoltageOfShownSystem()
+{
+    // Each area has its own system list; the allowable drop is judged
+    // against the reference voltage of the one shown.
+    if (auto v = DefaultVoltage(mode() == 1 ? ComboBox2 : ComboBox7)) Edit6 = v->referenceVoltage;
 }
 
 void TForm2::ComboBox2Change()
@@ -189,7 +199,8 @@ void TForm2::Button2Click()
     if (host) host->showCalculator(calculator_);
     // No current calculated yet: nothing to take over.
     if (!hasValue(calculator_.Label1)) return;
-    std::string whole = formatWhole(parseDecimal(calculator_.Label1));
+    // The current as the calculator wrote it, rounded as on paper.
+    std::string whole = formatShortest(ExactDecimal::parse(calculator_.Label1).roundHalfEven());
     ComboBox11 = SelectBreakerRating(parseDecimal(whole));
     Label40 = "計算電流値:" + whole + " A";
     Edit5 = whole;
@@ -341,9 +352,9 @@ void TForm2::Button14Click()
 
 void TForm2::Button7Click()
 {
-    double dwellings = parseDecimal(ComboBox1);
-    if (RadioButton4) dwellings += parseDecimal(ComboBox17);
-    DwellingCurrent d = DwellingFeederCurrent(dwellings, parseDecimal(ComboBox15));
+    ExactDecimal dwellings = ExactDecimal::parse(ComboBox1);
+    if (RadioButton4) dwellings += ExactDecimal::parse(ComboBox17);
+    DwellingCurrent d = DwellingFeederCurrent(dwellings, ExactDecimal::parse(ComboBox15));
     ComboBox9 = d.breaker;
     Edit3 = d.shown;
 }

@@ -167,6 +167,7 @@ public:
 private:
     bool runDrop();
     void methodLayout();
+    void referenceVoltageOfShownSystem();
     void keypadInto(std::string& target);
     void openCableTable();
 

@@ -7,6 +7,7 @@
 #include "calc/breaker.h"
 #include "calc/electrical_system.h"
 #include "sheet/tree_marks.h"
+#include "text/exact_decimal.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -95,22 +96,24 @@ void accumulateLengths(Sheet& sheet, Rows rows)
 // current.
 void sumCurrents(Sheet& sheet, Rows rows)
 {
-    double sum = 0, system1 = 0, system2 = 0;
+    // The currents are summed and multiplied by the demand factors as written
+    // on paper, so that a half rounds to the even neighbour as it should.
+    ExactDecimal sum, system1, system2;
     int dwellings = 0, seen = 0, system1Branches = 0, system2Branches = 0;
-    double factor = 1.0, system2Factor = 1.0, system1Factor = 1.0;
-    // Whole amperes as text; currents are far inside the range where the
-    // integer's digits are the shortest form.
-    auto whole = [](double value) {
-        const double rounded = roundHalfEven(value);
+    ExactDecimal factor(1, 0), system2Factor(1, 0), system1Factor(1, 0);
+    auto whole = [](const ExactDecimal& value) {
+        const double rounded = value.roundHalfEven();
+        // Currents are far inside the range where the integer's digits are
+        // the shortest form.
         if (std::fabs(rounded) < 1e15) return std::to_string(static_cast<long long>(rounded));
-        return formatWhole(value);
+        return formatWhole(rounded);
     };
 
     for (int r = rows.last; r >= rows.first; --r) {
         const std::string& m = sheet.cell(col::Mark, r);
         if (endsSystem1(sheet, r)) {
             system2 = sum;
-            sum = 0;
+            sum = ExactDecimal();
             dwellings = 0;
         }
         if (m == mark::Branch1 || m == mark::Last1) ++system1Branches;
@@ -127,7 +130,7 @@ void sumCurrents(Sheet& sheet, Rows rows)
                     sum += system2;
                     dwellings = seen - 1;
                 } else {
-                    sum += parseDecimal(current);
+                    sum += ExactDecimal::parse(current);
                 }
                 factor = DemandFactor(dwellings);
                 system2Factor = DemandFactor(system2Branches);
@@ -143,7 +146,7 @@ void sumCurrents(Sheet& sheet, Rows rows)
 
             // The main device must carry the feeder's summed current; an empty
             // rating stays empty and a current beyond the ladder changes nothing.
-            const double needed = roundHalfEven(sum * factor);
+            const double needed = (sum * factor).roundHalfEven();
             const std::string& mainDevice = sheet.cell(col::MainDevice, r);
             if (hasValue(mainDevice) && needed > parseDecimal(mainDevice)) {
                 std::string rating = SelectBreakerRating(needed);
@@ -198,9 +201,9 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
         } else if (hasValue(sheet.cell(col::CumLength, r))) {
             length = cellNumber(sheet, col::CumLength, r);
         }
-        const double fraction = AllowableDropPercent(supply, length).fraction;
-        if (fraction != lastFraction) {
-            lastFraction = fraction;
+        const AllowableFraction fraction = AllowableDropPercent(supply, length);
+        if (fraction.fraction != lastFraction) {
+            lastFraction = fraction.fraction;
             allowableText = formatWhole(AllowableDrop(reference, fraction));
         }
         sheet.setCell(col::AllowableDrop, r, allowableText);

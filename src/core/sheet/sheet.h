@@ -47,6 +47,12 @@ inline constexpr int Carrier = 34;        // hidden: settings carrier while savi
 inline constexpr int kSheetColumns = 35;
 inline constexpr int kStartRows = 108;
 inline constexpr int kRowsPerPage = 18;
+// The most rows a sheet may grow to: a building's feeders fit many times
+// over, and a sheet of this size saves into a file that loads again.
+inline constexpr int kMaxSheetRows = 100000;
+
+// Whether `more` rows may be added to a sheet of `rows` rows.
+inline bool roomForRows(int rows, long long more) { return more <= kMaxSheetRows - static_cast<long long>(rows); }
 
 using SheetRow = std::array<std::string, kSheetColumns>;
 

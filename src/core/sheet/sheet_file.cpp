@@ -37,7 +37,7 @@ std::string repairTreeMark(std::string text)
 std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title)
 {
     const int last = sheet.lastUsedRow();
-    sheet.setRowCount(last + 20);
+    sheet.setRowCount(last + kSavedBlankRows);
 
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(last) + 9);

@@ -35,11 +35,13 @@ struct SheetFileCarriers {
     std::string settingsEraName;  // (34,2)
 };
 
+// Blank rows a saved sheet keeps below its last used row.
+inline constexpr int kSavedBlankRows = 20;
 // Counts beyond this are not a sheet the program could have written.
-inline constexpr int kMaxFileRows = 100000;
+inline constexpr int kMaxFileRows = kMaxSheetRows + kSavedBlankRows;
 
 // Builds the file's bytes (CP932, CR LF) and adjusts the sheet as saving
-// does: RowCount becomes last used row + 20, the carrier cells are filled
+// does: RowCount becomes last used row + kSavedBlankRows, the carrier cells are filled
 // for the rows' lines, then (34,0) and (30,0) are cleared again while
 // (34,1) and (34,2) keep their values until the next load.
 std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title);

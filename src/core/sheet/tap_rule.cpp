@@ -4,16 +4,19 @@
 
 #include "sheet/feeder_totals.h"
 #include "sheet/tree_marks.h"
+#include "text/exact_decimal.h"
 #include "text/numbers.h"
 
 namespace tolvane {
 
 namespace {
 
-// round(T × percent / 100) in whole amperes, halves to the even neighbour.
-// Multiplying by the whole percentage first keeps a product like 30 × 55 %
-// exactly at its half (16.5), so that it rounds to 16 as written on paper.
-double shareOf(double rating, int percent) { return roundHalfEven(rating * percent / 100.0); }
+// round(T × percent / 100) in whole amperes, halves to the even neighbour, as
+// written on paper: 30 × 55 % is 16.5 and gives 16.
+double shareOf(double rating, int percent)
+{
+    return (ExactDecimal::fromDouble(rating) * ExactDecimal(percent, 2)).roundHalfEven();
+}
 
 }  // namespace
 

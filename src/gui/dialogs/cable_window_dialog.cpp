@@ -79,6 +79,9 @@ void CableWindowDialog::buildTop(QWidget* p)
     QComboBox* family = combo(p, "ComboBox11", m_.ComboBox11, m_.ComboBox11Items, at(10, 32, 420, 26),
                               [this] { m_.ComboBox11Change(); });
     family->setStyleSheet("QComboBox#ComboBox11, QComboBox#ComboBox11 QLineEdit { color: red; }");
+    // The family shown follows every change of the list's text, typed too:
+    // the grid, the type list and the current always belong to one family.
+    connect(family->lineEdit(), &QLineEdit::textEdited, this, [this] { run([this] { m_.ComboBox11Change(); }); });
 
     combo(p, "ComboBox3", m_.ComboBox3, m_.ComboBox3Items, at(10, 64, 150, 26));
     edit(p, "Edit10", m_.Edit10, at(168, 64, 120, 26));
@@ -217,8 +220,10 @@ void CableWindowDialog::buildLayingPanel(QWidget* p)
     }
     label(f, "Label12", m_.Label12, at(10, 160, 196, 20));
     QLabel* t = text(f, Tdensen::kLayingTemperature, at(10, 188, 40, 24));
+    // A typed temperature counts once the list is left, so that the currents
+    // shown and handed back are always those of the temperature shown.
     QComboBox* ambient = combo(f, "ComboBox2", m_.ComboBox2, m_.ComboBox2Items, at(52, 188, 70, 26),
-                               [this] { m_.ComboBox2Click(); });
+                               [this] { m_.ComboBox2Click(); }, true);
     QLabel* deg = text(f, "℃", at(126, 188, 20, 24));
     for (QWidget* w : {static_cast<QWidget*>(t), static_cast<QWidget*>(ambient), static_cast<QWidget*>(deg)})
         bindVisible(w, m_.ComboBox2Visible);
@@ -241,7 +246,7 @@ void CableWindowDialog::buildConduitPanel(QWidget* p)
     }
     QLabel* t = text(f, Tdensen::kLayingTemperature, at(10, 204, 40, 24));
     QComboBox* ambient = combo(f, "ComboBox1", m_.ComboBox1, m_.ComboBox1Items, at(52, 204, 70, 26),
-                               [this] { m_.ComboBox1Click(); });
+                               [this] { m_.ComboBox1Click(); }, true);
     QLabel* deg = text(f, "℃", at(126, 204, 20, 24));
     for (QWidget* w : {static_cast<QWidget*>(t), static_cast<QWidget*>(ambient), static_cast<QWidget*>(deg)})
         bindVisible(w, m_.ComboBox1Visible);

@@ -130,3 +130,27 @@ TEST(EditingCommands, InsertClearAndClipboardCommands)
     EXPECT_EQ(w.StringGrid1, Sheet(111));
     EXPECT_TRUE(w.frequencyEnabled);
 }
+
+// Inserting and pasting stop at the sheet's row limit: a sheet beyond it
+// would save into a file that cannot be loaded again.
+TEST(EditingCommands, InsertAndPasteStopAtTheSheetsRowLimit)
+{
+    Window w;
+    threeFeeders(w);
+    w.rightClick(1, 1);
+    w.N7Click();  // copies feeder No.2, three rows
+    w.StringGrid1.setRowCount(kMaxSheetRows - 5);
+
+    w.uy1 = 0;
+    w.N8Click();  // would add 2 × 3 rows
+    EXPECT_EQ(w.messages.informed, std::vector<std::string>{kSheetFullMessage});
+    w.ny1 = 1;
+    w.uy1 = 5;
+    w.Button9Click();  // 5 rows above feeder No.2: room for exactly that
+    EXPECT_EQ(w.StringGrid1.rowCount(), kMaxSheetRows);
+    EXPECT_EQ(w.StringGrid1.cell(col::Name, 6), "B");
+    w.Button9Click();
+    EXPECT_EQ(w.messages.informed, (std::vector<std::string>{kSheetFullMessage, kSheetFullMessage}));
+    EXPECT_EQ(w.StringGrid1.rowCount(), kMaxSheetRows);
+    EXPECT_EQ(w.StringGrid1.cell(col::Name, 6), "B");
+}

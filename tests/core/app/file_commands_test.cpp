@@ -162,7 +162,7 @@ TEST(SheetFileCommands, MalformedFilesAreRefusedAndTheWorkStaysUntouched)
         valid.substr(0, valid.size() / 2),            // truncated in the rows
         valid.substr(0, valid.rfind("b\r\n")),        // truncated in the title
         "99999999999\r\n0\r\n,\r\n60\r\n1\r\n1\r\n1\r\nb\r\nc\r\n",
-        "100001\r\n0\r\n,\r\n60\r\n1\r\n1\r\n1\r\nb\r\nc\r\n",
+        "100021\r\n0\r\n,\r\n60\r\n1\r\n1\r\n1\r\nb\r\nc\r\n",
         "-5\r\n0\r\n,\r\n60\r\n1\r\n1\r\n1\r\nb\r\nc\r\n",
         "120\r\n-1\r\n60\r\n1\r\n1\r\n1\r\nb\r\nc\r\n",
         "120\r\n99999\r\n,\r\n60\r\n1\r\n1\r\n1\r\nb\r\nc\r\n",  // claims rows it does not hold

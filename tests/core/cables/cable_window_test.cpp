@@ -303,3 +303,39 @@ TEST(CableWindow, EveryOfferedCableFindsItsCatalogueRow)
     EXPECT_EQ(found + missing, 5 * 325);
     EXPECT_EQ(missing, 5 * 12 + 2 * (2 * 13 + 10) + 11);
 }
+
+// A temperature above the conductor's limit is refused, and the list goes back
+// to the temperature the shown currents belong to: what is shown is what is
+// handed back.
+TEST(CableWindow, RefusedAmbientGoesBackToTheLastAcceptedTemperature)
+{
+    struct Case {
+        int family;
+        std::string Tdensen::*ambient;
+        void (Tdensen::*changed)();
+        const char* accepted;
+        const char* refused;
+        std::string_view message;
+        const char* size;
+    } cases[] = {
+        {1, &Tdensen::ComboBox2, &Tdensen::ComboBox2Click, "30", "95", Tdensen::kBadLayingAmbient, "38゜"},
+        {7, &Tdensen::ComboBox1, &Tdensen::ComboBox1Click, "45", "65", Tdensen::kBadConduitAmbient, "14゜"},
+    };
+    for (const auto& t : cases) {
+        CableWindow c;
+        c.open();
+        c.family(t.family);
+        c.w.*t.ambient = t.accepted;
+        (c.w.*t.changed)();
+        auto accepted = c.pick(t.size);
+        ASSERT_TRUE(accepted) << t.family;
+
+        c.w.*t.ambient = t.refused;
+        (c.w.*t.changed)();
+        EXPECT_EQ(c.host.informed, std::vector<std::string>{std::string(t.message)});
+        EXPECT_EQ(c.w.*t.ambient, t.accepted);
+        auto back = c.pick(t.size);
+        ASSERT_TRUE(back);
+        EXPECT_EQ(back->allowable, accepted->allowable) << t.family;
+    }
+}

@@ -41,6 +41,8 @@ TEST(CliCalc, PrintsTheFormsResults)
         {"calc breaker 1600.5", "\n"},
         {"calc dwelling 7 0 30", "174.3 174 175\n"},
         {"calc dwelling 20 20 40", "736 736 800\n"},
+        {"calc dwelling 8 0 60", "374.4 374 400\n"},
+        {"calc dwelling 18 0 30", "302.4 302 350\n"},
         {"calc current three 10 200 80", "36.08\n"},
         {"calc current single 2 100 80", "25.00\n"},
         {"calc power single 30 100 100", "3\n"},

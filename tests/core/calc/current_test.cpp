@@ -22,7 +22,7 @@ TEST(Breaker, DemandFactors)
     struct Case {
         double n, f;
     } cases[] = {{1, 1}, {5, 1}, {6, 0.91}, {12, 0.64}, {21, 0.53}, {24, 0.51}, {40, 0.46}, {41, 1.0}, {0, 1.0}};
-    for (const auto& c : cases) EXPECT_EQ(DemandFactor(c.n), c.f) << c.n;
+    for (const auto& c : cases) EXPECT_EQ(DemandFactor(c.n).toDouble(), c.f) << c.n;
 }
 
 TEST(Breaker, DwellingFeederCurrent)
@@ -35,16 +35,19 @@ TEST(Breaker, DwellingFeederCurrent)
     } cases[] = {
         {5, 50, "250", "250", "250"}, {10, 60, "420", "420", "500"},  {20, 40, "432", "432", "500"},
         {7, 30, "174.3", "174", "175"}, {6, 50, "273", "273", "300"}, {40, 40, "736", "736", "800"},
+        // Halves of I + 0.1 as written on paper go to the even neighbour,
+        // where binary arithmetic lands just above them.
+        {8, 60, "374.4", "374", "400"}, {18, 30, "302.4", "302", "350"},
     };
     for (const auto& c : cases) {
-        auto d = DwellingFeederCurrent(c.n, c.im);
+        auto d = DwellingFeederCurrent(ExactDecimal::fromDouble(c.n), ExactDecimal::fromDouble(c.im));
         EXPECT_EQ(formatShortest(d.current), c.current) << c.n << "x" << c.im;
         EXPECT_EQ(d.shown, c.shown);
         EXPECT_EQ(d.breaker, c.breaker);
     }
     // round(I + 0.1): 10.4 -> 10.5 -> 10; 11.4 -> 11.5 -> 12
-    EXPECT_EQ(DwellingFeederCurrent(1, 10.4).shown, "10");
-    EXPECT_EQ(DwellingFeederCurrent(1, 11.4).shown, "12");
+    EXPECT_EQ(DwellingFeederCurrent(ExactDecimal(1, 0), ExactDecimal::parse("10.4")).shown, "10");
+    EXPECT_EQ(DwellingFeederCurrent(ExactDecimal(1, 0), ExactDecimal::parse("11.4")).shown, "12");
 }
 
 TEST(Power, PowerAndCurrentConversions)

@@ -95,9 +95,17 @@ TEST(VoltageDrop, AllowableDropBands)
 TEST(VoltageDrop, AllowableVoltsRoundHalfToEven)
 {
     struct Case {
-        double v, fraction, volts;
-    } cases[] = {{100, 0.03, 3}, {200, 0.03, 6}, {230, 0.05, 12}, {400, 0.07, 28}, {250, 0.05, 12}, {230, 0.03, 7}};
-    for (const auto& c : cases) EXPECT_EQ(AllowableDrop(c.v, c.fraction), c.volts) << c.v << " " << c.fraction;
+        double v;
+        const char* percent;
+        double volts;
+    } cases[] = {{100, "3", 3},   {200, "3", 6},  {230, "5", 12}, {400, "7", 28},
+                 {250, "5", 12},  {230, "3", 7},  {100, "2.5", 2},
+                 // 200 V at 14.25 % is 28.5 V on paper; binary arithmetic gives 28.500000000000004.
+                 {200, "14.25", 28}};
+    for (const auto& c : cases) {
+        SupplyChoice given{SupplyKind::GivenPercent, c.percent};
+        EXPECT_EQ(AllowableDrop(c.v, AllowableDropPercent(given, 1)), c.volts) << c.v << " " << c.percent;
+    }
     EXPECT_TRUE(DropPasses(3.00, 3));
     EXPECT_FALSE(DropPasses(3.01, 3));
 }
