@@ -1,13 +1,10 @@
 #include "entry/tform2.h"
 
 #include "app/tform1.h"
-#include "cables/tdensen.h"
 #include "calc/breaker.h"
 #include "calc/checks.h"
 #include "calc/electrical_system.h"
-#include "entry/cable_call.h"
 #include "entry/entry_steps.h"
-#include "entry/tform3.h"
 #include "entry/tform5.h"
 #include "host/host.h"
 #include "text/exact_decimal.h"
@@ -16,11 +13,11 @@
 namespace tolvane {
 
 TForm2::TForm2(TForm1& form1, Tdensen& densen, TForm3& keypad, TForm5& calculator)
-    : form1_(form1), densen_(densen), keypad_(keypad), calculator_(calculator)
+    : EntryForm(form1, densen, keypad, 1, true), calculator_(calculator)
 {
     ComboBox13Items = textItems({"電灯・コンセント", "電動機(ｺﾝﾃﾞﾝｻ有)", "電動機(ｺﾝﾃﾞﾝｻ無)"});
+    ComboBox14 = "ｹｰﾌﾞﾙﾗｯｸ配線(気中)";
     ComboBox14Items = textItems({"ｹｰﾌﾞﾙﾗｯｸ配線(気中)", "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)", "気中暗渠配線", "保護管配線", "地中保護管配線"});
-    ComboBox16Items = textItems({"H=300", "H=600", "H=1200"});
     SystemItems = {std::begin(kSystemList), std::end(kSystemList)};
     VoltageItems = {std::begin(kVoltageList), std::end(kVoltageList)};
     RatingItems = ratingItems();
@@ -31,11 +28,8 @@ TForm2::TForm2(TForm1& form1, Tdensen& densen, TForm3& keypad, TForm5& calculato
 
 void TForm2::FormShow()
 {
-    modalResult = ModalResult::None;
+    startShowing();
     Label40.clear();
-    // A cable chosen in an earlier, cancelled editing must not be applied here.
-    Label56 = kNoR;
-    Label57 = kNoX;
 
     // The main device box follows the edited row's main device rating.
     if (hasValue(form1_.StringGrid1.cell(8, form1_.uy1))) {
@@ -55,7 +49,6 @@ void TForm2::FormShow()
         (mode() == 1 ? ComboBox3 : ComboBox8) = v->voltage;
         Edit6 = v->referenceVoltage;
     }
-    resetFamilyPrompt(densen_);
 
     try {
         Button14Click();
@@ -67,7 +60,7 @@ void TForm2::FormShow()
         ActiveControl = "Edit2";
     else if (form1_.ux1 == 7)
         ActiveControl = "Edit7";
-    methodLayout();
+    showMethodLayout(true);
 }
 
 void TForm2::Button6Click()
@@ -144,13 +137,6 @@ void TForm2::ComboBox10Change()
 {
     Button10Click();
     Button14Click();
-}
-
-void TForm2::keypadInto(std::string& target)
-{
-    keypad_.FormShow();
-    if (host) host->showKeypad(keypad_);
-    target = keypad_.Edit1;
 }
 
 void TForm2::Button15Click()
@@ -245,72 +231,6 @@ void TForm2::ComboBox1Change() { Button7Click(); }
 void TForm2::ComboBox17Change() { Button7Click(); }
 void TForm2::ComboBox15Change() { Button7Click(); }
 
-void TForm2::RadioButton1Click()
-{
-    RadioButton1 = true;
-    RadioButton2 = RadioButton5 = false;
-    Button14Click();
-}
-
-void TForm2::RadioButton2Click()
-{
-    RadioButton2 = true;
-    RadioButton1 = RadioButton5 = false;
-    Button14Click();
-}
-
-void TForm2::RadioButton5Click()
-{
-    RadioButton5 = true;
-    RadioButton1 = RadioButton2 = false;
-    Button14Click();
-}
-
-void TForm2::methodLayout()
-{
-    MethodLayout layout = methodLayoutOf(ComboBox14);
-    ComboBox16Visible = layout.depthVisible;
-    Button11Lower = layout.cableButtonLower;
-    Label58 = layout.note;
-}
-
-void TForm2::ComboBox14Change()
-{
-    methodLayout();
-    ActiveControl = "Button11";
-    if (methodLayoutOf(ComboBox14).opensCableWindow) Button11Click();
-}
-
-void TForm2::ComboBox16Change() { Button11Click(); }
-
-void TForm2::Button11Click()
-{
-    densen_.cableChosen = false;
-    Button8Click();
-    if (densen_.cableChosen) {
-        Button9Click();
-        Button10Click();
-        Button12Click();
-    }
-    densen_.cableChosen = false;
-}
-
-void TForm2::Button8Click()
-{
-    int top = Top;
-    Top = -3000;
-    CableCaller caller{1, ComboBox14, ComboBox16, ComboBox2, form1_.frequency()};
-    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, caller);
-    Top = top;
-    if (handBack) {
-        Edit8 = handBack->cable;
-        Edit9 = handBack->allowable;
-        Label56 = handBack->r;
-        Label57 = handBack->x;
-        Label43 = handBack->size;
-    }
-}
-
 void TForm2::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10}); }
 
 bool TForm2::runDrop()
@@ -324,16 +244,7 @@ bool TForm2::runDrop()
                      msg::EnterFeederLength, Edit10, Label60});
 }
 
-void TForm2::Button10Click() { runDrop(); }
-
-void TForm2::Button12Click()
-{
-    const std::string& current = mode() == 1 ? Edit5 : Edit3;
-    if (auto warning = CheckCableCurrent(Edit9, current, Edit8)) {
-        if (host) host->informYes(*warning);
-        Button11Click();
-    }
-}
+void TForm2::Button12Click() { checkCable(Edit9, mode() == 1 ? Edit5 : Edit3, Edit8); }
 
 void TForm2::Button13Click()
 {
@@ -361,25 +272,8 @@ void TForm2::Button7Click()
 
 void TForm2::Button4Click()
 {
-    if (Edit10 == kNoZ) {
-        if (host) host->informYes(msg::ChooseCable);
-        return;
-    }
-    int recorded = mode();
-    std::string& current = recorded == 1 ? Edit5 : Edit3;
-    if (!hasValue(current)) {
-        if (host) host->informYes(msg::EnterDesignLoadCurrent);
-        ActiveControl = recorded == 1 ? "Edit5" : "Edit3";
-        return;
-    }
-    Button9Click();
-    // A missing length is told by the drop step; recording waits for it.
-    if (!runDrop()) return;
-    Button12Click();
-    Button14Click();
-    Label56 = kNoR;
-    Label57 = kNoX;
-    if (!tellDropVerdict(host, judgeDrop(Label60, Label70))) return;
+    const int recorded = mode();
+    if (!recordChecks(Edit10, recorded == 1 ? Edit5 : Edit3, recorded == 1 ? "Edit5" : "Edit3")) return;
     const std::string& rating = recorded == 1 ? ComboBox4 : ComboBox9;
     if (auto question = CheckBreakerAgainstCable(Edit9, rating)) {
         if (host && host->ask(*question)) {
@@ -393,26 +287,18 @@ void TForm2::Button4Click()
     modalResult = ModalResult::Ok;
 }
 
-void TForm2::Button5Click() { modalResult = ModalResult::Cancel; }
-
-void TForm2::FormClose() { modalResult = ModalResult::Cancel; }
-
 bool TForm2::DblClick(std::string_view control)
 {
-    std::string* field = control == "Edit2"        ? &Edit2
-                         : control == "Edit4"      ? &Edit4
-                         : control == "Edit8"      ? &Edit8
-                         : control == "Edit9"      ? &Edit9
-                         : control == "Edit10"     ? &Edit9  // clears the allowable current, not Z
-                         : control == "Edit12"     ? &Edit12
-                         : control == "ComboBox4"  ? &ComboBox4
-                         : control == "ComboBox9"  ? &ComboBox9
-                         : control == "ComboBox11" ? &ComboBox11
-                         : control == "ComboBox12" ? &ComboBox12
-                                                   : nullptr;
-    if (!field) return false;
-    field->clear();
-    return true;
+    return clearOnDoubleClick(control, {{"Edit2", &Edit2},
+                                        {"Edit4", &Edit4},
+                                        {"Edit8", &Edit8},
+                                        {"Edit9", &Edit9},
+                                        {"Edit10", &Edit9},  // clears the allowable current, not Z
+                                        {"Edit12", &Edit12},
+                                        {"ComboBox4", &ComboBox4},
+                                        {"ComboBox9", &ComboBox9},
+                                        {"ComboBox11", &ComboBox11},
+                                        {"ComboBox12", &ComboBox12}});
 }
 
 }  // namespace tolvane
