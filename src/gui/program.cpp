@@ -57,6 +57,7 @@ QString helpText()
         "  -h, --help          この説明を表示して終了します\n"
         "  --version           版数を表示して終了します\n"
         "  --screenshots DIR   すべての画面の画像を DIR に保存して終了します\n"
+        "  --                  これより後ろはファイル名です（- で始まる名前のとき）\n"
         "\n"
         "設定 (set.ini) は ~/.config/tolvane/ に保存されます。\n"
         "画面なしの検査・再計算・出力は tolvane-cli で行えます。\n");
