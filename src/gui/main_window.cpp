@@ -31,6 +31,7 @@
 
 #include "app/dispatch.h"
 #include "app/forms.h"
+#include "app/sheet_sizing.h"
 #include "app/tform1.h"
 #include "gui/background.h"
 #include "gui/export_dialog.h"
@@ -43,6 +44,7 @@
 #include "gui/return_key.h"
 #include "gui/sheet_delegate.h"
 #include "gui/sheet_model.h"
+#include "gui/sizing_preview_dialog.h"
 #include "gui/status_line.h"
 #include "text/numbers.h"
 
@@ -364,6 +366,8 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
              refreshFromModel();
              guidePanel_->raise();
          }},
+        {popup::SizeFeeder, "N14", u("ケーブル自動選定（この幹線）"), [this] { sizeCables(false); }},
+        {popup::SizeAll, "N15", u("ケーブル自動選定（全幹線）"), [this] { sizeCables(true); }},
     };
     int lastPosition = -1;
     for (const Item& item : items) {
@@ -379,6 +383,16 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);
     menu.exec(sheetView_->viewport()->mapToGlobal(viewportPos + QPoint(20, 0)));
+}
+
+void MainWindow::sizeCables(bool everyFeeder)
+{
+    const std::vector<FeederRange> feeders = feedersToSize(form_, everyFeeder);
+    if (feeders.empty()) return;
+    SizingPreviewDialog preview(this, forms_, feeders);
+    if (preview.exec() != QDialog::Accepted) return;
+    const SizingPlan& plan = preview.plan();
+    runCommand([this, &plan] { applySheetSizing(form_, plan); });
 }
 
 void MainWindow::closeEvent(QCloseEvent* event)

@@ -67,6 +67,10 @@ public:
     // Below this width the title strip no longer holds its controls.
     int minimumWindowWidth() const;
 
+    // "ケーブル自動選定": the preview of the feeder of the selection's top row or
+    // of every feeder; 適用 writes it as one undoable command.
+    void sizeCables(bool everyFeeder);
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     void resizeEvent(QResizeEvent* event) override;

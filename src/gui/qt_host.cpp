@@ -2,6 +2,8 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QInputDialog>
+#include <QStringList>
 
 #include "gui/form_dialogs.h"
 #include "gui/message_boxes.h"
@@ -50,6 +52,18 @@ std::optional<std::string> QtHost::chooseFile(FileDialog kind, std::string_view 
     }
     if (path.isEmpty()) return std::nullopt;
     return path.toStdString();
+}
+
+std::optional<std::string> QtHost::chooseItem(std::string_view prompt, const std::vector<std::string>& items)
+{
+    QStringList list;
+    for (const std::string& item : items) list << QString::fromStdString(item);
+    bool ok = false;
+    const QString chosen = QInputDialog::getItem(window_, QApplication::applicationDisplayName(),
+                                                 QString::fromUtf8(prompt.data(), static_cast<qsizetype>(prompt.size())),
+                                                 list, 0, false, &ok);
+    if (!ok) return std::nullopt;
+    return chosen.toStdString();
 }
 
 }  // namespace tolvane::gui

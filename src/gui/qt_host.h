@@ -30,6 +30,7 @@ public:
     void showBranchForm(TForm4& form) override;
 
     std::optional<std::string> chooseFile(FileDialog kind, std::string_view proposed) override;
+    std::optional<std::string> chooseItem(std::string_view prompt, const std::vector<std::string>& items) override;
 
     // How the window scrolls the sheet to a row and selects it.
     std::function<void(int)> onScrollToRow;

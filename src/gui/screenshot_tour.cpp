@@ -10,12 +10,14 @@
 
 #include <functional>
 
+#include "app/sheet_sizing.h"
 #include "app/tform1.h"
 #include "gui/dialogs/dialog_tour.h"
 #include "gui/export_dialog.h"
 #include "gui/main_window.h"
 #include "gui/progress_panel.h"
 #include "gui/qt_host.h"
+#include "gui/sizing_preview_dialog.h"
 
 namespace tolvane::gui {
 
@@ -63,6 +65,11 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
         }
     });
     window.openPopupMenu(view->visualRect(view->model()->index(0, col::Name)).center());
+
+    SizingPreviewDialog preview(&window, window.forms(), feedersToSize(form, true));
+    preview.show();
+    save(&preview, "sizing_preview");
+    preview.close();
 
     TForm6 exportDialog(&window);
     exportDialog.show();

@@ -87,6 +87,26 @@ private slots:
         QCOMPARE(f.cell(col::Size), std::string("38"));
     }
 
+    void sizingButtonFillsTheFeederFormAsTheCableWindowWould()
+    {
+        Fixture f;
+        Script script;
+        // 50 A over 50 m at 100 V: CV-T 8゜ and 14゜ drop more than 3 V, 22゜ 2.66 V.
+        script.when("TForm2", [](QWidget* d) {
+            click(d, "Button18");
+            QCOMPARE(textOf(d, "Edit8"), q("CV-T22゜"));
+            QCOMPARE(textOf(d, "Edit9"), q("110"));
+            QCOMPARE(textOf(d, "Label60"), q("2.66"));
+            click(d, "Button4");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+        QVERIFY(script.done());
+        QVERIFY(f.host.messages.empty());
+        QCOMPARE(f.cell(col::Cable), std::string("CV-T22゜"));
+        QCOMPARE(f.cell(col::Size), std::string("22"));
+    }
+
     void dwellingFeederOfTwoSystemsIsGeneratedFromAnEmptyRow()
     {
         Fixture f;

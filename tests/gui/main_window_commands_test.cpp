@@ -2,6 +2,9 @@
 // judgements, the popup menu opens by its rules, the double-click reaches the
 // dispatch, files go through the dialogs, undo brings a deletion back.
 #include <QAction>
+#include <QComboBox>
+#include <QPushButton>
+#include <QTableWidget>
 #include <QApplication>
 #include <QDialog>
 #include <QElapsedTimer>
@@ -145,6 +148,42 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&w.window));
         QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(QString::fromStdString(form.StringGrid1.cell(col::Name, 0)), QString("L1"));
+    }
+
+    void cableSizingIsPreviewedAndAppliedAsOneUndoableStep()
+    {
+        Window w;
+        TForm1& form = w.forms.form1;
+        putSingleFeeder(form, 0, "P1");
+        Sheet& s = form.StringGrid1;
+        for (auto [column, text] : {std::pair{col::System, "三相3線"}, {col::Breaker, "75"}, {col::Length, "10"},
+                                    {col::Current, "70"}, {col::PowerFactor, "0.8"}, {col::Cable, "CV-T38゜"},
+                                    {col::Method, "気中暗渠配線"}})
+            s.setCell(column, 0, text);
+        w.window.afterLoad();
+        form.ny1 = 0;
+
+        QStringList seen;
+        whenModalOpens([&](QWidget* d) {
+            auto* table = d->findChild<QTableWidget*>("PreviewTable");
+            QVERIFY(table);
+            QCOMPARE(table->rowCount(), 1);
+            seen << table->item(0, 3)->text();
+            // Another family plans again.
+            d->findChild<QComboBox*>("FamilyList")->setCurrentIndex(5);
+            seen << table->item(0, 3)->text();
+            d->findChild<QComboBox*>("FamilyList")->setCurrentIndex(0);
+            QTest::mouseClick(d->findChild<QPushButton*>("ApplyButton"), Qt::LeftButton);
+        });
+        w.window.sizeCables(false);
+        QCOMPARE(seen, QStringList({QString::fromUtf8("CV-T38゜ → CV-T14゜"), QString::fromUtf8("CV-T38゜ → CV14゜")}));
+        QCOMPARE(QString::fromStdString(s.cell(col::Cable, 0)), QString::fromUtf8("CV-T14゜"));
+        QVERIFY(w.window.isWindowModified());
+        QVERIFY(!form.frequencyEnabled);
+        w.window.undoHistory().undo(form);
+        QVERIFY(form.frequencyEnabled);
+        QCOMPARE(QString::fromStdString(s.cell(col::Cable, 0)), QString::fromUtf8("CV-T38゜"));
+        QVERIFY(s.cell(col::Allowable, 0).empty());
     }
 
     void savesAndOpensThroughTheFileDialogs()

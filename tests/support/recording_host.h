@@ -19,6 +19,8 @@ public:
     std::deque<bool> answers;                      // for ask(); empty -> No
     std::deque<std::optional<std::string>> files;  // for chooseFile(); empty -> cancel
     std::vector<std::string> proposedNames;
+    std::deque<std::optional<std::string>> items;  // for chooseItem(); empty -> cancel
+    std::vector<std::string> itemPrompts;
 
     void inform(std::string_view t) override { record(informed, t); }
     bool ask(std::string_view t) override
@@ -48,6 +50,15 @@ public:
         auto f = files.front();
         files.pop_front();
         return f;
+    }
+
+    std::optional<std::string> chooseItem(std::string_view prompt, const std::vector<std::string>&) override
+    {
+        itemPrompts.emplace_back(prompt);
+        if (items.empty()) return std::nullopt;
+        auto item = items.front();
+        items.pop_front();
+        return item;
     }
 
 private:

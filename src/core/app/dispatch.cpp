@@ -4,6 +4,7 @@
 #include <string>
 
 #include "app/forms.h"
+#include "cables/installation.h"
 #include "calc/electrical_system.h"
 #include "host/host.h"
 #include "sheet/feeders.h"
@@ -13,35 +14,16 @@
 namespace tolvane {
 namespace {
 
-// The two cable-rack methods are stored short in column 12, with the method
-// they are rated under in column 31.
-constexpr std::string_view kRackOpen = "ｹｰﾌﾞﾙﾗｯｸ配線(気中)";
-constexpr std::string_view kRackCovered = "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)";
-constexpr std::string_view kRackOpenStored = "ｹｰﾌﾞﾙﾗｯｸ配線";
-constexpr std::string_view kRackCoveredStored = "[ｹｰﾌﾞﾙﾗｯｸ配線]";
-constexpr std::string_view kRackOpenSub = "気中暗渠配線";
-constexpr std::string_view kRackCoveredSub = "保護管配線";
-
 std::string methodFromRow(const Sheet& sheet, int row)
 {
-    const std::string& sub = sheet.cell(col::SubMethod, row);
-    if (sub == kRackOpenSub) return std::string(kRackOpen);
-    if (sub == kRackCoveredSub) return std::string(kRackCovered);
-    return sheet.cell(col::Method, row);
+    return MethodOfStored(sheet.cell(col::Method, row), sheet.cell(col::SubMethod, row));
 }
 
 void writeMethod(Sheet& sheet, int row, const std::string& method)
 {
-    if (method == kRackOpen) {
-        sheet.setCell(col::Method, row, std::string(kRackOpenStored));
-        sheet.setCell(col::SubMethod, row, std::string(kRackOpenSub));
-    } else if (method == kRackCovered) {
-        sheet.setCell(col::Method, row, std::string(kRackCoveredStored));
-        sheet.setCell(col::SubMethod, row, std::string(kRackCoveredSub));
-    } else {
-        sheet.setCell(col::Method, row, method);
-        sheet.setCell(col::SubMethod, row, "");
-    }
+    StoredMethod stored = StoredMethodOf(method);
+    sheet.setCell(col::Method, row, std::move(stored.method));
+    sheet.setCell(col::SubMethod, row, std::move(stored.sub));
 }
 
 void growSheet(Sheet& sheet, int rows) { sheet.setRowCount(sheet.rowCount() + rows); }

@@ -2,6 +2,7 @@
 // buried method, as the entry forms offer them and the cable window reads them.
 #pragma once
 
+#include <string>
 #include <string_view>
 
 namespace tolvane {
@@ -18,5 +19,16 @@ inline constexpr std::string_view kInstallationMethods[] = {kMethodRackInAir, kM
 
 // The burial depths of the buried method.
 inline constexpr std::string_view kBurialDepths[] = {"H=300", "H=600", "H=1200"};
+
+// How a sheet row holds an installation method: the two cable-rack methods in
+// a short form in column 12 with the method they are rated under in column 31,
+// every other method as its name with column 31 empty.
+struct StoredMethod {
+    std::string method;  // column 12
+    std::string sub;     // column 31
+};
+StoredMethod StoredMethodOf(std::string_view method);
+// The method an entry form shows for a row's columns 12 and 31.
+std::string MethodOfStored(std::string_view method, std::string_view sub);
 
 }  // namespace tolvane

@@ -13,6 +13,8 @@ double CableImpedance(double r, double x, double cosTheta)
     return r * cosTheta + x * sinTheta;
 }
 
+std::string ImpedanceText(double impedance) { return formatFixed(impedance, 3); }
+
 double VoltageDrop(double coefficient, double current, double length, double impedance)
 {
     return coefficient * current * length * impedance * 0.001;

@@ -22,6 +22,9 @@ struct SupplyChoice {
 // Z = R cosθ + X sinθ  [Ω/km]
 double CableImpedance(double r, double x, double cosTheta);
 
+// Z as the forms and the sheet hold it: exactly 3 decimals ("0.190").
+std::string ImpedanceText(double impedance);
+
 // e = K' × I × l × Z × 0.001, multiplied in that order  [V]
 double VoltageDrop(double coefficient, double current, double length, double impedance);
 

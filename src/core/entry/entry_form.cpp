@@ -68,30 +68,61 @@ void EntryForm::Button11Click()
 {
     densen_.cableChosen = false;
     Button8Click();
-    if (densen_.cableChosen) {
-        Button9Click();
-        Button10Click();
-        Button12Click();
-        afterCableChosen();
-    }
+    if (densen_.cableChosen) afterCableChosen();
     densen_.cableChosen = false;
+}
+
+void EntryForm::afterCableChosen()
+{
+    Button9Click();
+    Button10Click();
+    Button12Click();
+}
+
+CableCaller EntryForm::cableCaller() const
+{
+    return {patt_, ComboBox14, ComboBox16, std::string(feederSystem()), form1_.frequency()};
+}
+
+void EntryForm::takeHandBack(const CableHandBack& handBack)
+{
+    CableFields fields = cableFields();
+    fields.cable = handBack.cable;
+    fields.allowable = handBack.allowable;
+    Label56 = handBack.r;
+    Label57 = handBack.x;
+    Label43 = handBack.size;
+}
+
+void EntryForm::takeSizeWithImpedance(const CableHandBack& size, std::string& impedance)
+{
+    takeHandBack(size);
+    impedance = kNoZ;
+    Button9Click();
+}
+
+bool EntryForm::takeTrialSize(const CableHandBack& size, std::string& impedance)
+{
+    takeSizeWithImpedance(size, impedance);
+    if (impedance == kNoZ || !runDrop()) return false;
+    Button14Click();
+    return true;
+}
+
+void EntryForm::takeFoundSize(const std::optional<CableHandBack>& size)
+{
+    if (!size) return;
+    takeHandBack(*size);
+    afterCableChosen();
 }
 
 void EntryForm::Button8Click()
 {
     int top = Top;
     Top = -3000;
-    CableCaller caller{patt_, ComboBox14, ComboBox16, std::string(feederSystem()), form1_.frequency()};
-    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, caller);
+    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, cableCaller());
     Top = top;
-    if (handBack) {
-        CableFields fields = cableFields();
-        fields.cable = handBack->cable;
-        fields.allowable = handBack->allowable;
-        Label56 = handBack->r;
-        Label57 = handBack->x;
-        Label43 = handBack->size;
-    }
+    if (handBack) takeHandBack(*handBack);
 }
 
 void EntryForm::Button10Click() { runDrop(); }

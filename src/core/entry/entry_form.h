@@ -7,6 +7,7 @@
 #pragma once
 
 #include <initializer_list>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -33,9 +34,6 @@ public:
     static constexpr std::string_view RadioButton2Caption = "電気事業者から低圧で電気の供給を受ける";
     static constexpr std::string_view RadioButton5Caption = "指定した電圧降下(%)で計算する";
     static constexpr std::string_view DropTableCaption = "※内線規程に記載されている電圧降下許容値";
-
-    EntryForm(const EntryForm&) = delete;
-    EntryForm& operator=(const EntryForm&) = delete;
 
     // ---- installation method
     std::string ComboBox14;                   // installation method
@@ -90,6 +88,9 @@ protected:
     EntryForm(TForm1& form1, Tdensen& densen, TForm3& keypad, int patt, bool noteFollowsMethod);
     virtual ~EntryForm() = default;
 
+    // A form is copied to try a size on (ケーブル自動選定); never assigned.
+    EntryForm(const EntryForm&) = default;
+
     // The controls a form names its own way.
     struct CableFields {
         std::string& cable;      // designation
@@ -99,8 +100,23 @@ protected:
     virtual std::string_view feederSystem() const = 0;  // for the lookup key of the cable window
     // Drop of the run; false when a current or a length is missing (told).
     virtual bool runDrop() = 0;
-    // What a chosen cable runs after impedance, drop and cable check.
-    virtual void afterCableChosen() {}
+    // What a chosen cable runs: impedance, drop and cable check.
+    virtual void afterCableChosen();
+
+    // How this form opens the cable window, and what the window hands back
+    // written into the form.
+    CableCaller cableCaller() const;
+    void takeHandBack(const CableHandBack& handBack);
+
+    // ケーブル自動選定 tries sizes on copies of the form. A size handed back
+    // with its impedance worked out into `impedance` (the form's field):
+    void takeSizeWithImpedance(const CableHandBack& size, std::string& impedance);
+    // ... and then its drop and allowable drop; false when an entry is
+    // missing (told by a copy that speaks to the user).
+    bool takeTrialSize(const CableHandBack& size, std::string& impedance);
+    // The size found, if any, taken as a double-click in the cable window
+    // would take it.
+    void takeFoundSize(const std::optional<CableHandBack>& size);
 
     // The start of each showing: not closed, no cable of an earlier,
     // cancelled editing applied, the cable window's family prompt answered.

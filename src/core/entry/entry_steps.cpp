@@ -53,8 +53,7 @@ void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
         focus = f.powerFactorControl;
         return;
     }
-    double z = CableImpedance(parseDecimal(f.r), parseDecimal(f.x), cosTheta);
-    f.impedance = formatFixed(z, 3);
+    f.impedance = ImpedanceText(CableImpedance(parseDecimal(f.r), parseDecimal(f.x), cosTheta));
 }
 
 bool dropStep(Host* host, std::string& focus, const DropFields& f)
@@ -94,6 +93,12 @@ DropVerdict judgeDrop(std::string_view drop, std::string_view allowableDrop)
     if (!DropPasses(e, allowed)) return DropVerdict::TooLarge;
     if (allowed > 0 && e >= 0.95 * allowed) return DropVerdict::Close;
     return DropVerdict::Passes;
+}
+
+bool dropMayBeRecorded(std::string_view drop, std::string_view allowableDrop)
+{
+    const DropVerdict verdict = judgeDrop(drop, allowableDrop);
+    return verdict == DropVerdict::Passes || verdict == DropVerdict::Close;
 }
 
 bool tellDropVerdict(Host* host, DropVerdict verdict)

@@ -96,6 +96,9 @@ enum class DropVerdict {
 };
 DropVerdict judgeDrop(std::string_view drop, std::string_view allowableDrop);
 
+// Whether "登録" records a run with this drop (told or not).
+bool dropMayBeRecorded(std::string_view drop, std::string_view allowableDrop);
+
 // Tells the verdict through the host; true when recording may go on.
 bool tellDropVerdict(Host* host, DropVerdict verdict);
 

@@ -4,6 +4,7 @@
 #include "calc/breaker.h"
 #include "calc/checks.h"
 #include "calc/electrical_system.h"
+#include "entry/cable_sizing.h"
 #include "entry/entry_steps.h"
 #include "entry/tform5.h"
 #include "host/host.h"
@@ -230,6 +231,24 @@ void TForm2::RadioButton4Click()
 void TForm2::ComboBox1Change() { Button7Click(); }
 void TForm2::ComboBox17Change() { Button7Click(); }
 void TForm2::ComboBox15Change() { Button7Click(); }
+
+void TForm2::Button18Click()
+{
+    const CableFamily* family = familyToSize(densen_, host);
+    if (!family) return;
+    const bool single = mode() == 1;
+    const std::string& current = single ? Edit5 : Edit3;
+    const std::string& rating = single ? ComboBox4 : ComboBox9;
+    auto trySize = [&](TForm2& trial, const CableHandBack& size) {
+        if (!trial.takeTrialSize(size, trial.Edit10)) return SizeTrial::Stop;
+        const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
+                            !CheckCableCurrent(trial.Edit9, current, trial.Edit8) &&
+                            !(hasValue(rating) && CheckBreakerAgainstCable(trial.Edit9, rating));
+        return passes ? SizeTrial::Passes : SizeTrial::Fails;
+    };
+    const std::string& system = single ? ComboBox2 : ComboBox7;
+    takeFoundSize(firstPassingSize(*this, sizesToTry(densen_, cableCaller(), *family, Edit8, system), trySize));
+}
 
 void TForm2::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10}); }
 

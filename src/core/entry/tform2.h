@@ -113,6 +113,7 @@ public:
     void Button14Click() override;  // allowable drop
     void Button7Click();            // dwelling-feeder design current
     void Button4Click();            // "登録"
+    void Button18Click();           // "ケーブル自動選定"
 
     // A double-click on one of the clearing controls; false for other names.
     bool DblClick(std::string_view control);

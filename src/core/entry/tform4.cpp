@@ -2,10 +2,12 @@
 
 #include "app/tform1.h"
 #include "calc/checks.h"
+#include "entry/cable_sizing.h"
 #include "entry/entry_steps.h"
 #include "entry/tform2.h"
 #include "host/host.h"
 #include "sheet/tree_marks.h"
+#include "sizing/trial_feeder.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -141,6 +143,55 @@ void TForm4::Button14Click()
 }
 
 void TForm4::Button12Click() { checkCable(Edit11, ComboBox15, Edit10); }
+
+void TForm4::afterCableChosen()
+{
+    EntryForm::afterCableChosen();
+    Button14Click();
+}
+
+// The feeder of the edited row, with the row as the form holds it and the
+// given cable, judged as the sheet judges it. Nothing to judge when the form
+// was not opened on a row of the feeder range.
+std::vector<TrialFailure> TForm4::judgeFeeder(const CableHandBack& size, const std::string& impedance) const
+{
+    const Sheet& sheet = form1_.StringGrid1;
+    const int row = form1_.uy1;
+    if (row < form1_.s1 || row > form1_.e1 || sheet.cell(col::Mark, row) != Edit4) return {};
+    TrialFeeder feeder(sheet, {form1_.s1, form1_.e1});
+    const int r = row - form1_.s1;
+    feeder.rows().setCell(col::Breaker, 0, Edit8);
+    feeder.rows().setCell(col::Length, r, ComboBox6);
+    feeder.rows().setCell(col::Current, r, ComboBox15);
+    feeder.rows().setCell(col::PowerFactor, r, Edit6);
+    feeder.setCable(r, size, impedance);
+    const int runs[] = {r};
+    return feeder.judge(form1_.supply, runs);
+}
+
+void TForm4::Button18Click()
+{
+    const CableFamily* family = familyToSize(densen_, host);
+    if (!family) return;
+    const std::vector<CableHandBack> sizes = sizesToTry(densen_, cableCaller(), *family, Edit10, Edit2);
+    // A size must leave the feeder no worse than the largest size would: the
+    // failures the largest leaves no size of this run can mend.
+    std::vector<TrialFailure> unavoidable;
+    if (!sizes.empty()) {
+        TForm4 largest = *this;
+        largest.host = nullptr;
+        largest.takeSizeWithImpedance(sizes.back(), largest.Edit12);
+        unavoidable = judgeFeeder(sizes.back(), largest.Edit12);
+    }
+    auto trySize = [&](TForm4& trial, const CableHandBack& size) {
+        if (!trial.takeTrialSize(size, trial.Edit12)) return SizeTrial::Stop;
+        const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
+                            !CheckCableCurrent(trial.Edit11, ComboBox15, trial.Edit10) &&
+                            noWorseThan(judgeFeeder(size, trial.Edit12), unavoidable);
+        return passes ? SizeTrial::Passes : SizeTrial::Fails;
+    };
+    takeFoundSize(firstPassingSize(*this, sizes, trySize));
+}
 
 void TForm4::ComboBox6Change()
 {

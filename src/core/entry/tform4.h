@@ -13,6 +13,7 @@
 namespace tolvane {
 
 class TForm2;
+struct TrialFailure;
 
 class TForm4 : public EntryForm {
 public:
@@ -82,6 +83,7 @@ public:
     void Edit4MouseDown();
     void ComboBox1MouseEnter();
     void Button4Click();   // "登録"
+    void Button18Click();  // "ケーブル自動選定"
 
     // A double-click on one of the clearing controls; false for other names.
     bool DblClick(std::string_view control);
@@ -91,9 +93,10 @@ protected:
     // The cable window takes the core suffix from the feeder form's system.
     std::string_view feederSystem() const override;
     bool runDrop() override;
-    void afterCableChosen() override { Button14Click(); }
+    void afterCableChosen() override;
 
 private:
+    std::vector<TrialFailure> judgeFeeder(const CableHandBack& size, const std::string& impedance) const;
     void storeSupply();
     void loadSupply();
 

@@ -7,6 +7,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
 
@@ -47,6 +48,11 @@ public:
     virtual void showBranchForm(TForm4& form) = 0;
 
     virtual std::optional<std::string> chooseFile(FileDialog kind, std::string_view proposed) = 0;
+    // Lets the user pick one of `items` in a list; nothing when cancelled.
+    virtual std::optional<std::string> chooseItem(std::string_view /*prompt*/, const std::vector<std::string>& /*items*/)
+    {
+        return std::nullopt;
+    }
 };
 
 }  // namespace tolvane

@@ -26,19 +26,7 @@ Rows rowsOf(const Sheet& sheet, FeederRange range)
 }
 
 bool isAnyBranch(std::string_view m) { return isBranchMark(m); }
-
-// Head, branch point and segment rows: the trunk of a dwelling feeder.
-bool isTrunk(std::string_view m)
-{
-    RowKind k = rowKindOf(m);
-    return k == RowKind::Head || k == RowKind::BranchPoint || k == RowKind::Segment;
-}
-
-// The last row of system 1, directly above the first row of system 2.
-bool endsSystem1(const Sheet& sheet, int row)
-{
-    return sheet.cell(col::SystemNo, row) == "1" && sheet.cell(col::SystemNo, row + 1) == "2";
-}
+bool isTrunk(std::string_view m) { return isTrunkMark(m); }
 
 // A feeder drawn with two branch systems has the mark "┌┌┘".
 bool hasTwoSystems(const Sheet& sheet, Rows rows)
@@ -221,6 +209,11 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
 }
 
 }  // namespace
+
+bool endsSystem1(const Sheet& sheet, int row)
+{
+    return sheet.cell(col::SystemNo, row) == "1" && sheet.cell(col::SystemNo, row + 1) == "2";
+}
 
 double cellNumber(const Sheet& sheet, int column, int row)
 {

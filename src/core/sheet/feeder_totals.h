@@ -18,6 +18,10 @@ namespace tolvane {
 // Decimal value of a cell; 0 when the cell holds no value (empty or " ").
 double cellNumber(const Sheet& sheet, int column, int row);
 
+// The last row of system 1 of a two-system feeder, directly above the first
+// row of system 2: the totals start system 2's sums again from the head.
+bool endsSystem1(const Sheet& sheet, int row);
+
 // 設計電流の再計算: walking up from e1, every trunk row (head, branch point,
 // segment) gets in column 9 the whole-ampere sum of the dwelling currents of
 // all branch rows below it in the range.

@@ -40,6 +40,8 @@ PopupDecision decidePopup(const Sheet& sheet, int ny1, int uy1, bool rightButton
     if (topMark.empty() || bottomMark.empty())
         for (int item : {popup::Copy, popup::CopyFeederText, popup::CopySheetText}) d.menu.enabled[item] = false;
 
+    d.menu.enabled[popup::SizeFeeder] = !topMark.empty() && !sheet.cell(col::FeederNo, d.ny1).empty();
+
     d.opens = true;
     if (insideBranch(topMark)) {
         d.menu.enabled[popup::Delete] = false;

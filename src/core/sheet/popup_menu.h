@@ -19,7 +19,9 @@ inline constexpr int CopyFeederText = 7;  // N3: "クリップボードへコピ
 inline constexpr int CopySheetText = 8;   // N9: "クリップボードへコピー(全部)"
 inline constexpr int ClearAll = 10;   // N11: "全削除"
 inline constexpr int Guide = 12;      // N13: "操作方法の表示"
-inline constexpr int ItemCount = 13;
+inline constexpr int SizeFeeder = 14;  // "ケーブル自動選定（この幹線）"
+inline constexpr int SizeAll = 15;     // "ケーブル自動選定（全幹線）"
+inline constexpr int ItemCount = 16;
 }  // namespace popup
 
 // What the delete item deletes.
@@ -46,7 +48,7 @@ struct PopupDecision {
 // A mouse release over row `uy1` of the sheet after a press on row `ny1`.
 // Every release re-enables the delete, copy and clipboard items; only a
 // right release sorts the selection, sets caption and mode and may open the
-// menu. A selection whose top row lies inside a one-system branch opens no
+// menu. Sizing "this feeder" needs a feeder at the selection's top row. A selection whose top row lies inside a one-system branch opens no
 // menu; one whose bottom row does opens it without the delete item.
 PopupDecision decidePopup(const Sheet& sheet, int ny1, int uy1, bool rightButton, const PopupMenu& current);
 

@@ -18,4 +18,10 @@ bool isBranchMark(std::string_view m)
     return k == RowKind::Branch || k == RowKind::LastBranch;
 }
 
+bool isTrunkMark(std::string_view m)
+{
+    const RowKind k = rowKindOf(m);
+    return k == RowKind::Head || k == RowKind::BranchPoint || k == RowKind::Segment;
+}
+
 }  // namespace tolvane

@@ -34,4 +34,7 @@ RowKind rowKindOf(std::string_view mark);
 // A branch or last-branch mark of either system.
 bool isBranchMark(std::string_view mark);
 
+// A head, branch-point or segment mark: the trunk of a dwelling feeder.
+bool isTrunkMark(std::string_view mark);
+
 }  // namespace tolvane

@@ -10,6 +10,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "entry/cable_sizing.h"
 #include "entry/tform4.h"
 #include "gui/dialogs/drawings.h"
 #include "gui/dialogs/entry_parts.h"
@@ -189,9 +190,14 @@ void BranchFormDialog::buildCableArea(QWidget* a)
     text(depth, "埋設深さ", at(0, 0, 80, 26));
     combo(depth, "ComboBox16", m_.ComboBox16, m_.ComboBox16Items, at(80, 0, 100, 26), [this] { m_.ComboBox16Change(); });
     bindVisible(depth, m_.ComboBox16Visible);
-    QPushButton* table = button(a, "Button11", TForm4::Button11Caption, at(90, 60, 200, 28), [this] { m_.Button11Click(); });
+    QPushButton* table = button(a, "Button11", TForm4::Button11Caption, at(90, 60, 140, 28), [this] { m_.Button11Click(); });
     table->setStyleSheet("QPushButton#Button11 { background: #e0f0ff; }");
-    onRefresh([this, table] { table->move(90, m_.Button11Lower ? 92 : 60); });
+    QPushButton* sizing = button(a, "Button18", kSizingButtonCaption, at(234, 60, 114, 28), [this] { m_.Button18Click(); });
+    onRefresh([this, table, sizing] {
+        const int y = m_.Button11Lower ? 92 : 60;
+        table->move(90, y);
+        sizing->move(234, y);
+    });
 
     text(a, "種別及び断面積", at(10, 130, 110, 26));
     edit(a, "Edit10", m_.Edit10, at(120, 130, 180, 26));

@@ -8,6 +8,7 @@
 #include <QPainter>
 #include <QPushButton>
 
+#include "entry/cable_sizing.h"
 #include "entry/tform2.h"
 #include "gui/dialogs/drawings.h"
 #include "gui/dialogs/entry_parts.h"
@@ -238,9 +239,14 @@ void FeederFormDialog::buildCableArea(QWidget* a)
     text(depth, "埋設深さ", at(0, 0, 90, 26));
     combo(depth, "ComboBox16", m_.ComboBox16, m_.ComboBox16Items, at(90, 0, 100, 26), [this] { m_.ComboBox16Change(); });
     bindVisible(depth, m_.ComboBox16Visible);
-    QPushButton* table = button(a, "Button11", TForm2::Button11Caption, at(100, 126, 200, 28), [this] { m_.Button11Click(); });
+    QPushButton* table = button(a, "Button11", TForm2::Button11Caption, at(100, 126, 160, 28), [this] { m_.Button11Click(); });
     table->setStyleSheet("QPushButton#Button11 { background: #e0f0ff; }");
-    onRefresh([this, table] { table->move(100, m_.Button11Lower ? 158 : 126); });
+    QPushButton* sizing = button(a, "Button18", kSizingButtonCaption, at(264, 126, 116, 28), [this] { m_.Button18Click(); });
+    onRefresh([this, table, sizing] {
+        const int y = m_.Button11Lower ? 158 : 126;
+        table->move(100, y);
+        sizing->move(264, y);
+    });
 
     text(a, "種別及び断面積", at(10, 196, 110, 26));
     QLineEdit* cable = edit(a, "Edit8", m_.Edit8, at(120, 196, 180, 26));

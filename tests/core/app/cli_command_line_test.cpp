@@ -79,6 +79,7 @@ TEST(CliCommandLine, AnOutputThatCannotBeWrittenHasOneExitCode)
     std::vector<std::string> commands = {
         "resave " + kSheet + " " + nowhere + ".ksk",
         "recalc " + kSheet + " " + nowhere + ".ksk",
+        "size " + kSheet + " " + nowhere + ".ksk",
         "export-xlsx " + kSheet + " " + nowhere + ".xlsx",
         "play " + kScenario + " -o " + nowhere + ".ksk",
     };

@@ -93,13 +93,14 @@ TEST(PopupMenu, ReleaseDecidesItemsCaptionModeAndOpening)
         std::string caption;
         DeleteMode mode;
         int top, bottom;
+        bool sizeOn;  // "ケーブル自動選定（この幹線）": a feeder at the top row
     } cases[] = {
-        {0, 0, true, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 0},  // a feeder on row 0 has its number
-        {1, 1, true, true, false, "行を削除する", DeleteMode::Rows, 1, 1},
-        {4, 4, false, false, true, "No.2 を削除する", DeleteMode::Feeder, 4, 4},  // inside a one-system branch
-        {9, 9, true, true, true, "No.3 を削除する", DeleteMode::Feeder, 9, 9},    // system 1 of two
-        {6, 2, true, false, true, "No.2 を削除する", DeleteMode::Feeder, 2, 6},   // bottom inside a branch
-        {1, 0, true, true, false, "No.1 を削除する", DeleteMode::Feeder, 0, 1},
+        {0, 0, true, true, true, "No.1 を削除する", DeleteMode::Feeder, 0, 0, true},  // a feeder on row 0 has its number
+        {1, 1, true, true, false, "行を削除する", DeleteMode::Rows, 1, 1, false},
+        {4, 4, false, false, true, "No.2 を削除する", DeleteMode::Feeder, 4, 4, true},  // inside a one-system branch
+        {9, 9, true, true, true, "No.3 を削除する", DeleteMode::Feeder, 9, 9, true},    // system 1 of two
+        {6, 2, true, false, true, "No.2 を削除する", DeleteMode::Feeder, 2, 6, true},   // bottom inside a branch
+        {1, 0, true, true, false, "No.1 を削除する", DeleteMode::Feeder, 0, 1, true},
     };
     for (const auto& c : cases) {
         PopupDecision d = decidePopup(s, c.ny1, c.uy1, true, PopupMenu{});
@@ -113,6 +114,8 @@ TEST(PopupMenu, ReleaseDecidesItemsCaptionModeAndOpening)
         EXPECT_EQ(d.menu.mode, c.mode);
         EXPECT_EQ(d.ny1, c.top);
         EXPECT_EQ(d.uy1, c.bottom);
+        EXPECT_EQ(d.menu.enabled[popup::SizeFeeder], c.sizeOn);
+        EXPECT_TRUE(d.menu.enabled[popup::SizeAll]);
     }
 
     // Any other button only re-enables the items.

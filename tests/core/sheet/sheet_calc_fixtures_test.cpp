@@ -54,7 +54,7 @@ TEST_P(FixtureTest, ExpectedCellsAndReports)
 INSTANTIATE_TEST_SUITE_P(SheetCalc, FixtureTest,
                          ::testing::Values("one_system.txt", "two_system.txt", "tap_rule.txt", "main_device.txt",
                                            "single_feeder.txt", "large_drop.txt", "drawing.txt",
-                                           "paper_rounding.txt"),
+                                           "paper_rounding.txt", "tap_rule_solid_wire.txt"),
                          [](const auto& info) {
                              std::string name = info.param;
                              return name.substr(0, name.find('.'));
