@@ -174,15 +174,17 @@ void MainWindow::connectCommands()
     connect(sheetView_, &QTableView::doubleClicked, this,
             [this](const QModelIndex& index) { openRow(index.row(), index.column()); });
 
-    // The desktop's own keys (Ctrl+Z; Ctrl+Shift+Z), and Ctrl+Y for redo.
+    // The desktop's own keys (Ctrl+Z; Ctrl+Shift+Z, shown in the menu), and
+    // Ctrl+Y for redo.
     undoAction_ = new QAction(u("元に戻す"), this);
     undoAction_->setObjectName("Undo");
     undoAction_->setShortcuts(QKeySequence::Undo);
     connect(undoAction_, &QAction::triggered, this, &MainWindow::undo);
     redoAction_ = new QAction(u("やり直し"), this);
     redoAction_->setObjectName("Redo");
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)})
+    QList<QKeySequence> redoKeys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    const QList<QKeySequence> otherKeys = QKeySequence::keyBindings(QKeySequence::Redo) << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    for (const QKeySequence& key : otherKeys)
         if (!redoKeys.contains(key)) redoKeys << key;
     redoAction_->setShortcuts(redoKeys);
     connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
