@@ -11,8 +11,9 @@ PACKAGES=(
   # compilers and build tools
   build-essential cmake ninja-build pkg-config git
   # Qt 6 Widgets and PrintSupport; the platform plugins (offscreen for the
-  # tests, xcb for the window) are loaded at run time
-  qt6-base-dev qt6-qpa-plugins libgl-dev
+  # tests, xcb for the window) are loaded at run time; Qt's own Japanese
+  # translations for the standard dialogs
+  qt6-base-dev qt6-qpa-plugins libgl-dev qt6-translations-l10n
   # the workbook writer; xlsxwriter.pc links -lz, which libxlsxwriter-dev
   # does not bring
   libxlsxwriter-dev zlib1g-dev
@@ -26,6 +27,9 @@ PACKAGES=(
   python3 python3-openpyxl poppler-utils
   # the fuzzing build: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
+  # the Debian package and its test: dpkg-shlibdeps, desktop-file-validate,
+  # update-mime-database
+  dpkg-dev desktop-file-utils shared-mime-info
 )
 
 missing=()

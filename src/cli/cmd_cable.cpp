@@ -7,11 +7,11 @@
 #include <optional>
 #include <sstream>
 
-#include "app/quiet_host.h"
 #include "cables/installation.h"
 #include "cables/tdensen.h"
 #include "calc/electrical_system.h"
 #include "cli/command.h"
+#include "host/quiet_host.h"
 #include "text/numbers.h"
 
 namespace tolvane::cli {

@@ -59,7 +59,7 @@ int runPlay(const std::vector<std::string>& args)
     if (!output.empty()) {
         if (auto reason = forms.form1.saveSheetFile(output)) {
             std::cerr << output << ": " << *reason << "\n";
-            return kExitReported;
+            return kExitCannotWrite;
         }
     }
     return kExitOk;

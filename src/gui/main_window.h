@@ -10,6 +10,7 @@
 
 #include "app/undo_history.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -28,6 +29,7 @@ class HeaderStrip;
 class ProgressPanel;
 class QtHost;
 class SheetModel;
+class StatusLine;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -41,6 +43,7 @@ public:
     QTableView* sheetView() const { return sheetView_; }
     SheetModel* sheetModel() const { return model_; }
     ProgressPanel* progressPanel() const { return progressPanel_; }
+    StatusLine* statusLine() const { return statusLine_; }
     TForm1& form() { return form_; }
     Forms& forms() { return forms_; }
     QtHost& host() { return *host_; }
@@ -61,6 +64,9 @@ public:
     // (as a right-button release there does).
     void openPopupMenu(const QPoint& viewportPos);
 
+    // Below this width the title strip no longer holds its controls.
+    int minimumWindowWidth() const;
+
     // "ケーブル自動選定": the preview of the feeder of the selection's top row or
     // of every feeder; 適用 writes it as one undoable command.
     void sizeCables(bool everyFeeder);
@@ -70,6 +76,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildTopBar();
@@ -81,6 +89,10 @@ private:
     QPushButton* addButton(QWidget* parent, const char* name, const char* caption);
 
     void connectCommands();
+    // Opens the entry form of a row, as a double-click on it does.
+    void openRow(int row, int column);
+    void undo();
+    void redo();
     void afterCommand();
     void updateTitle();
     void copyToClipboard();
@@ -103,6 +115,9 @@ private:
     QFrame* guidePanel_ = nullptr;
     QFrame* pointerGuide_ = nullptr;
     ProgressPanel* progressPanel_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 
     QLabel* label66_ = nullptr;   // frequency
     QLineEdit* edit1_ = nullptr;  // building name

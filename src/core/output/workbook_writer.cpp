@@ -184,7 +184,7 @@ TypedEntry typedEntry(const std::string& text)
     return entry;
 }
 
-std::optional<std::string> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
+std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
                                          const TitleBlock& title, const ExportProgress& progress)
 {
     const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
@@ -200,36 +200,37 @@ std::optional<std::string> writeWorkbook(const std::string& path, const Workbook
     // only when complete, so a failed export never destroys an earlier
     // workbook and a link stays a link.
     std::string target;
-    if (auto reason = resolveSaveTarget(path, target)) return reason;
+    if (auto reason = resolveSaveTarget(path, target)) return ExportFailure{*reason, true};
     const std::string partial = target + ".part";
     lxw_workbook* book = workbook_new(partial.c_str());
-    if (!book) return "ブックを作成できません: " + path;
+    if (!book) return ExportFailure{"ブックを作成できません: " + path, true};
     Formats formats(book);
     const WorksheetTemplate templatePage = buildTemplate(title, advance);
 
-    std::optional<std::string> error;
+    std::optional<ExportFailure> error;
     for (const WorksheetPlan& planned : plan.worksheets) {
         if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR) {
-            error = failure(("シート名「" + planned.name + "」が使えません").c_str(), e);
+            error = ExportFailure{failure(("シート名「" + planned.name + "」が使えません").c_str(), e)};
             break;
         }
         lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
         if (!ws) {
-            error = "シート「" + planned.name + "」を追加できません";
+            error = ExportFailure{"シート「" + planned.name + "」を追加できません"};
             break;
         }
         setUpPage(ws);
         WorksheetTemplate page = templatePage;
         for (const ItemLine& line : planned.lines) fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
         if (lxw_error e = writeCells(ws, page, formats); e != LXW_NO_ERROR) {
-            error = failure("シートを書けません", e);
+            error = ExportFailure{failure("シートを書けません", e)};
             break;
         }
         advance();
     }
     lxw_error closed = workbook_close(book);
     std::error_code ignored;
-    if (!error && closed != LXW_NO_ERROR) error = failure(("ブックを保存できません: " + path).c_str(), closed);
+    if (!error && closed != LXW_NO_ERROR)
+        error = ExportFailure{failure(("ブックを保存できません: " + path).c_str(), closed), true};
     if (error) {
         std::filesystem::remove(partial, ignored);
         return error;
@@ -238,7 +239,7 @@ std::optional<std::string> writeWorkbook(const std::string& path, const Workbook
     std::filesystem::rename(partial, target, renamed);
     if (renamed) {
         std::filesystem::remove(partial, ignored);
-        return "ブックを保存できません: " + path + ": " + renamed.message();
+        return ExportFailure{"ブックを保存できません: " + path + ": " + renamed.message(), true};
     }
     return std::nullopt;
 }

@@ -12,6 +12,7 @@
 #include <system_error>
 #include <variant>
 
+#include "gui/print/fonts.h"
 #include "sheet/file_store.h"
 
 namespace tolvane::print {
@@ -31,12 +32,6 @@ QPen penOf(int width)
 }
 
 }  // namespace
-
-void substituteDocumentFont()
-{
-    QFont::insertSubstitutions(QString::fromUtf8(kPrintFont), {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                                              QStringLiteral("Noto Serif CJK JP")});
-}
 
 void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY)
 {
@@ -66,7 +61,7 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 {
     // A print stopped before its first line starts no document at all.
     if (document.pages.empty()) return std::nullopt;
-    substituteDocumentFont();
+    installFontStandIns();
     QPainter painter;
     if (!painter.begin(&device)) return std::string("印刷を開始できません");
     const double scaleX = pageScale(device.logicalDpiX());

@@ -15,9 +15,6 @@ class QPrinter;
 
 namespace tolvane::print {
 
-// Lets the document font "ＭＳ 明朝" be drawn with the installed Mincho font.
-void substituteDocumentFont();
-
 // Draws one page; positions are multiplied by the page scale of each axis,
 // pen widths stay device pixels.
 void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY);

@@ -93,7 +93,7 @@ TEST(PrintNumber, PageScaleFollowsTheDeviceResolution)
 TEST(PrintLayout, ItemLinesOfTheSampleSheet)
 {
     TForm1 form = test::windowWith("small.ksk");
-    PrintDocument doc = layoutPrint(form.StringGrid1, titleBlockOf(form));
+    PrintDocument doc = layoutPrint(form.StringGrid1, form.titleBlock());
     ASSERT_FALSE(doc.failure);
     ASSERT_EQ(doc.pages.size(), 1u);
     const PrintPage& page = doc.pages[0];
@@ -190,7 +190,7 @@ TEST(PrintLayout, PageFurnitureFrameAndPens)
     form.Label56Visible = false;  // western display: the print still shows the era date
     form.Edit3 = "2023";
     form.StringGrid1 = test::feedersOf({19});
-    PrintDocument doc = layoutPrint(form.StringGrid1, titleBlockOf(form));
+    PrintDocument doc = layoutPrint(form.StringGrid1, form.titleBlock());
     ASSERT_EQ(doc.pages.size(), 2u);
     EXPECT_EQ(doc.jobTitle, "テスト ビル");
     for (std::size_t p = 0; p < 2; ++p) {

@@ -152,14 +152,17 @@ TEST(WorkbookExport, FailureLeavesAnEarlierWorkbookAlone)
 {
     TForm1 form = test::windowWith("small.ksk");
     const std::string folder = ::testing::TempDir() + "no_such_folder/";
-    EXPECT_TRUE(form.exportWorkbook(folder + "out.xlsx", WorkbookMode::PerItem));
+    std::optional<ExportFailure> unwritable = form.exportWorkbook(folder + "out.xlsx", WorkbookMode::PerItem);
+    ASSERT_TRUE(unwritable);
+    EXPECT_TRUE(unwritable->cannotWrite);
 
     const std::string path = ::testing::TempDir() + "tolvane_export_test.xlsx";
     ASSERT_FALSE(form.exportWorkbook(path, WorkbookMode::Rows18));
     form.StringGrid1.setCell(col::RowTotal, 0, "x");
-    std::optional<std::string> error = form.exportWorkbook(path, WorkbookMode::Rows18);
+    std::optional<ExportFailure> error = form.exportWorkbook(path, WorkbookMode::Rows18);
     ASSERT_TRUE(error);
-    EXPECT_NE(error->find("'x'"), std::string::npos) << *error;
+    EXPECT_FALSE(error->cannotWrite);
+    EXPECT_NE(error->text.find("'x'"), std::string::npos) << error->text;
     EXPECT_TRUE(std::filesystem::exists(path));
     std::filesystem::remove(path);
 }

@@ -1,25 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
 
 #include "sheet/file_store.h"
 #include "sheet/sheet_file.h"
+#include "support/cli_run.h"
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using tolvane::test::CliRun;
+const auto cli = [](const std::string& args) { return tolvane::test::runCli(args); };
 
 std::string slurp(const fs::path& p)
 {
@@ -27,16 +24,7 @@ std::string slurp(const fs::path& p)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-const fs::path kDir = fs::temp_directory_path() / ("tolvane_cli_" + std::to_string(::getpid()));
-
-CliRun cli(const std::string& args)
-{
-    fs::create_directories(kDir);
-    const fs::path out = kDir / "out", err = kDir / "err";
-    std::string command = std::string(TOLVANE_CLI) + " " + args + " >" + out.string() + " 2>" + err.string();
-    int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), slurp(out), slurp(err)};
-}
+const fs::path kDir = fs::temp_directory_path() / ("tolvane_sheet_cli_" + std::to_string(::getpid()));
 
 std::string data(const std::string& name) { return std::string(TOLVANE_TEST_DATA) + "/sheet_file/" + name; }
 
