@@ -86,7 +86,7 @@ void BM_ExportPerItem1000Feeders(benchmark::State& state)
     TForm1 form = buildingOf(1000);
     const std::string path = (std::filesystem::temp_directory_path() / "tolvane_bench_per_item.xlsx").string();
     for (auto _ : state) {
-        if (auto failure = form.exportWorkbook(path, WorkbookMode::PerItem)) state.SkipWithError(failure->c_str());
+        if (auto failure = form.exportWorkbook(path, WorkbookMode::PerItem)) state.SkipWithError(failure->text.c_str());
     }
     std::filesystem::remove(path);
 }
@@ -97,7 +97,7 @@ void BM_ExportRows18For1000Feeders(benchmark::State& state)
     TForm1 form = buildingOf(1000);
     const std::string path = (std::filesystem::temp_directory_path() / "tolvane_bench_rows18.xlsx").string();
     for (auto _ : state) {
-        if (auto failure = form.exportWorkbook(path, WorkbookMode::Rows18)) state.SkipWithError(failure->c_str());
+        if (auto failure = form.exportWorkbook(path, WorkbookMode::Rows18)) state.SkipWithError(failure->text.c_str());
     }
     std::filesystem::remove(path);
 }

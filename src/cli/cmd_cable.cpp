@@ -7,11 +7,11 @@
 #include <optional>
 #include <sstream>
 
-#include "app/quiet_host.h"
 #include "cables/installation.h"
 #include "cables/tdensen.h"
 #include "calc/electrical_system.h"
 #include "cli/command.h"
+#include "host/quiet_host.h"
 #include "text/numbers.h"
 
 namespace tolvane::cli {
@@ -51,6 +51,41 @@ bool offered(const std::vector<std::string>& items, const std::string& text)
     return std::find(items.begin(), items.end(), text) != items.end();
 }
 
+// A list choice given on the command line must be one the entry forms offer.
+template <std::size_t N>
+void requireChoice(const char* option, const std::string& text, const std::string_view (&choices)[N])
+{
+    if (std::find(std::begin(choices), std::end(choices), text) != std::end(choices)) return;
+    std::string list;
+    for (std::string_view c : choices) list += (list.empty() ? "" : "、") + std::string(c);
+    throw BadArgument(std::string(option) + " は " + list + " のどれかです: " + text);
+}
+
+// Options that set a control of the window apply only when the window shows
+// that control (and its panel) for the family and installation method chosen.
+struct ShownControl {
+    const char* option;
+    bool Tdensen::*panel;
+    bool Tdensen::*control;
+    const char* what;
+};
+constexpr ShownControl kPanelOptions[] = {
+    {"--ambient", &Tdensen::Panel5Visible, &Tdensen::ComboBox2Visible, "布設条件の周囲温度"},
+    {"--wires", &Tdensen::Panel3Visible, &Tdensen::Panel3Visible, "配管収容時の電線本数"},
+    {"--iv-ambient", &Tdensen::Panel3Visible, &Tdensen::ComboBox1Visible, "配管収容時の周囲温度"},
+    {"--grouping", &Tdensen::Panel1Visible, &Tdensen::Panel1Visible, "低減率"},
+    {"--factor", &Tdensen::Panel1Visible, &Tdensen::Panel1Visible, "低減率"},
+};
+
+void requireShownControls(const Tdensen& densen, const std::map<std::string, std::string>& given,
+                          const std::string& method)
+{
+    for (const ShownControl& c : kPanelOptions)
+        if (given.count(c.option) && !(densen.*c.panel && densen.*c.control))
+            throw BadArgument(std::string(c.option) + " は使えません: 「" + densen.ComboBox11 + "」を「" + method +
+                              "」で選ぶ画面に" + c.what + "の欄はありません");
+}
+
 std::vector<std::string> splitCommas(const std::string& text)
 {
     std::vector<std::string> parts;
@@ -71,10 +106,7 @@ std::string familyText(const std::string& option)
 
 int runCable(const std::vector<std::string>& args)
 {
-    std::map<std::string, std::string> opt = {
-        {"--method", std::string(kMethodCulvert)}, {"--depth", "H=600"},
-        {"--system", std::string(kSystemSingle3)}, {"--freq", "60"},
-    };
+    std::map<std::string, std::string> given;
     for (std::size_t i = 0; i < args.size(); i += 2) {
         static const char* kKnown[] = {"--family", "--type",   "--size",       "--method", "--depth",
                                        "--system", "--freq",   "--ambient",    "--wires",  "--iv-ambient",
@@ -83,17 +115,28 @@ int runCable(const std::vector<std::string>& args)
             std::cerr << "usage: tolvane-cli " << kUsage << "\n";
             return kExitBadInput;
         }
-        opt[args[i]] = args[i + 1];
+        given[args[i]] = args[i + 1];
     }
-    if (!opt.count("--family") || !opt.count("--size")) {
+    if (!given.count("--family") || !given.count("--size")) {
         std::cerr << "usage: tolvane-cli " << kUsage << "\n";
         return kExitBadInput;
     }
+
+    std::map<std::string, std::string> opt = {
+        {"--method", std::string(kMethodCulvert)}, {"--depth", "H=600"},
+        {"--system", std::string(kSystemSingle3)}, {"--freq", "60"},
+    };
+    for (const auto& [option, value] : given) opt[option] = value;
 
     MessageHost host;
     Tdensen densen;
     densen.host = &host;
     try {
+        requireChoice("--method", opt["--method"], kInstallationMethods);
+        requireChoice("--system", opt["--system"], kSystemList);
+        requireChoice("--depth", opt["--depth"], kBurialDepths);
+        if (given.count("--depth") && opt["--method"] != kMethodBuried)
+            throw BadArgument("--depth は --method " + std::string(kMethodBuried) + " のときだけ使えます");
         CableCaller caller;
         caller.patt = 1;
         caller.method = opt["--method"];
@@ -109,6 +152,7 @@ int runCable(const std::vector<std::string>& args)
 
         densen.ComboBox11 = familyText(opt["--family"]);
         densen.ComboBox11Change();
+        requireShownControls(densen, given, opt["--method"]);
 
         if (opt.count("--type")) {
             if (!offered(densen.ComboBox3Items, opt["--type"]))

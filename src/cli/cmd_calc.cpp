@@ -11,11 +11,14 @@
 namespace tolvane::cli {
 namespace {
 
+constexpr const char* kUsage =
+    "calc impedance R X PF | drop SYSTEM I L Z | refvoltage VOLTAGE |\n"
+    "       allowable transformer|utility|percent:N L REFVOLTAGE | breaker I |\n"
+    "       dwelling N1 N2 IM | current single|three P V PF% | power single|three I V PF%";
+
 int usage()
 {
-    std::cerr << "usage: tolvane-cli calc impedance R X PF | drop SYSTEM I L Z | refvoltage VOLTAGE |\n"
-                 "       allowable transformer|utility|percent:N L REFVOLTAGE | breaker I |\n"
-                 "       dwelling N1 N2 IM | current single|three P V PF% | power single|three I V PF%\n";
+    std::cerr << "usage: tolvane-cli " << kUsage << "\n";
     return kExitBadInput;
 }
 
@@ -74,8 +77,7 @@ int runCalc(const std::vector<std::string>& a)
     return kExitOk;
 }
 
-const CommandRegistration registration("calc", "calc impedance|drop|refvoltage|allowable|breaker|dwelling|current|power ...",
-                                       runCalc);
+const CommandRegistration registration("calc", kUsage, runCalc);
 
 }  // namespace
 }  // namespace tolvane::cli

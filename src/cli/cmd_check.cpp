@@ -1,6 +1,6 @@
 // `check FILE.ksk... [--recalc] [--supply transformer|utility|percent:N]`:
 // the verdict of "判定の確認" for many sheet files. Every report is printed as
-// FILE:ROW: MESSAGE (ROW is the sheet row, counted from 0), or
+// "FILE: シート行 R: MESSAGE" (R is the sheet row, counted from 0), or
 // "FILE: 判定は良好です。". Exit 0 when every file is good, 1 when anything
 // was reported, 2 when a file cannot be read.
 #include <algorithm>
@@ -17,7 +17,10 @@
 namespace tolvane::cli {
 namespace {
 
-constexpr const char* kUsage = "check FILE.ksk... [--recalc] [--supply transformer|utility|percent:N]";
+constexpr const char* kUsage =
+    "check FILE.ksk... [--recalc] [--supply transformer|utility|percent:N]\n"
+    "       prints FILE: シート行 R: MESSAGE for every report, R being the sheet row counted from 0\n"
+    "       (not a line of the file), or FILE: 判定は良好です。";
 
 int usage()
 {
@@ -34,18 +37,18 @@ int checkFile(const std::string& path, bool recalc, const SupplyChoice& supply)
     bool reported = false;
     if (recalc) {
         for (const FeederFailure& f : recalculateSheet(sheet, supply)) {
-            std::cout << path << ":" << f.row << ": " << f.message << "\n";
+            std::cout << rowReport(path, f.row, f.message) << "\n";
             reported = true;
         }
     }
     applyDrawingChecks(sheet);
     const Review review = reviewJudgements(sheet);
     for (const ReviewReport& report : review.reports) {
-        std::cout << path << ":" << report.row << ": " << report.text << "\n";
+        std::cout << rowReport(path, report.row, report.text) << "\n";
         reported = true;
     }
     if (review.error) {
-        std::cout << path << ":" << review.error->row << ": " << review.error->message << "\n";
+        std::cout << rowReport(path, review.error->row, review.error->message) << "\n";
         reported = true;
     }
     if (!reported) std::cout << path << ": " << kReviewGood << "\n";

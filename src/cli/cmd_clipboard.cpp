@@ -24,7 +24,7 @@ int runClipboard(const std::vector<std::string>& args)
     if (!openSheet(form, args[0])) return kExitBadInput;
     if (args.size() == 3) {
         std::optional<std::int32_t> row = tryParseWhole(args[2]);
-        if (!row || *row < 0 || *row >= form.StringGrid1.rowCount() || *row > INT16_MAX) {
+        if (!row || *row < 0 || *row >= form.StringGrid1.rowCount()) {
             std::cerr << "行番号は 0～" << form.StringGrid1.rowCount() - 1 << " で指定してください: " << args[2] << "\n";
             return kExitBadInput;
         }

@@ -35,9 +35,9 @@ int runExportXlsx(const std::vector<std::string>& args)
     if (files.size() != 2) return usage();
     TForm1 form;
     if (!openSheet(form, files[0])) return kExitBadInput;
-    if (auto reason = form.exportWorkbook(files[1], mode)) {
-        std::cerr << *reason << "\n";
-        return kExitReported;
+    if (auto failure = form.exportWorkbook(files[1], mode)) {
+        std::cerr << failure->text << "\n";
+        return failure->cannotWrite ? kExitCannotWrite : kExitReported;
     }
     return kExitOk;
 }

@@ -20,8 +20,12 @@ int runPlay(const std::vector<std::string>& args)
 {
     std::string scenario, sheet, output;
     for (std::size_t i = 0; i < args.size(); ++i) {
-        if ((args[i] == "--sheet" || args[i] == "-o") && i + 1 < args.size())
-            (args[i] == "--sheet" ? sheet : output) = args[++i];
+        if ((args[i] == "--sheet" || args[i] == "-o") && i + 1 < args.size()) {
+            // Choose the target before moving on to the value: the file after
+            // --sheet is the input, never the output.
+            std::string& target = args[i] == "--sheet" ? sheet : output;
+            target = args[++i];
+        }
         else if (scenario.empty() && !args[i].empty() && args[i][0] != '-')
             scenario = args[i];
         else
@@ -55,7 +59,7 @@ int runPlay(const std::vector<std::string>& args)
     if (!output.empty()) {
         if (auto reason = forms.form1.saveSheetFile(output)) {
             std::cerr << output << ": " << *reason << "\n";
-            return kExitReported;
+            return kExitCannotWrite;
         }
     }
     return kExitOk;

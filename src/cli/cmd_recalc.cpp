@@ -42,12 +42,12 @@ int runRecalc(const std::vector<std::string>& args)
     // A feeder with a cell that is no number keeps what it got before the
     // cell, as on the screen; the other feeders are computed all the same.
     const auto failures = recalculateSheet(form.StringGrid1, form.supply);
-    for (const FeederFailure& f : failures) std::cerr << files[0] << ":" << f.row << ": " << f.message << "\n";
+    for (const FeederFailure& f : failures) std::cerr << rowReport(files[0], f.row, f.message) << "\n";
     applyDrawingChecks(form.StringGrid1);
 
     if (auto reason = form.saveSheetFile(files[1])) {
         std::cerr << files[1] << ": " << *reason << "\n";
-        return kExitBadInput;
+        return kExitCannotWrite;
     }
     return failures.empty() ? kExitOk : kExitReported;
 }

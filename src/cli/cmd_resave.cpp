@@ -19,7 +19,7 @@ int runResave(const std::vector<std::string>& args)
     if (!openSheet(form, args[0])) return kExitBadInput;
     if (auto reason = form.saveSheetFile(args[1])) {
         std::cerr << *reason << "\n";
-        return kExitReported;
+        return kExitCannotWrite;
     }
     return kExitOk;
 }

@@ -6,7 +6,7 @@
 // for every feeder whose cables change, and "feeder N: row R: REASON" for
 // every feeder that cannot be sized (it is left as it is). ROW and R are
 // sheet rows counted from 0. Exit 0 when every chosen feeder passes, 1 when
-// some cannot be sized, 2 on bad input.
+// some cannot be sized, 2 on bad input, 3 when OUT cannot be written.
 #include <algorithm>
 #include <iostream>
 
@@ -112,7 +112,7 @@ int runSize(const std::vector<std::string>& args)
 
     if (auto reason = form.saveSheetFile(files[1])) {
         std::cerr << files[1] << ": " << *reason << "\n";
-        return kExitBadInput;
+        return kExitCannotWrite;
     }
     std::cout.flush();
     return plan.allSized() ? kExitOk : kExitReported;

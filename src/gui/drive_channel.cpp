@@ -4,7 +4,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSocketNotifier>
-#include <QTest>
 
 #include <fcntl.h>
 #include <poll.h>
@@ -155,12 +154,11 @@ void DriveChannel::run(const std::string& line)
     const std::string& verb = w[0];
 
     if (verb == "building" && w.size() <= 2) {
+        // As typed: the box shows the text and tells what was typed.
         auto* box = window_.findChild<QLineEdit*>("Edit1");
-        box->selectAll();
-        if (w.size() == 1 || w[1].empty())
-            QTest::keyClick(box, Qt::Key_Backspace);
-        else
-            QTest::keyClicks(box, QString::fromStdString(w[1]));
+        const QString typed = QString::fromStdString(w.size() == 2 ? w[1] : std::string());
+        box->setText(typed);
+        emit box->textEdited(typed);
     } else if ((verb == "insert" || verb == "delete" || verb == "copy" || verb == "paste") && w.size() == 2) {
         const int row = std::atoi(w[1].c_str());
         if (row < 0 || row >= form.StringGrid1.rowCount()) {

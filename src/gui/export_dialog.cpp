@@ -3,15 +3,14 @@
 #include <QHBoxLayout>
 #include <QPushButton>
 
+#include "gui/background.h"
+
 namespace tolvane::gui {
 
 TForm6::TForm6(QWidget* parent) : QDialog(parent)
 {
     setWindowTitle(QString::fromUtf8("エクセル変換"));
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(0, 0, 128));
-    setPalette(p);
+    setBackground(this, QColor(0, 0, 128));
     auto* row = new QHBoxLayout(this);
     row->setContentsMargins(10, 8, 10, 8);
     struct Item {

@@ -1,48 +1,60 @@
 // Tolvane: main feeders of a building, their voltage drops and checks, and the
 // calculation document.
 #include <QApplication>
-#include <QFont>
 #include <QScreen>
 
+#include <cstdio>
 #include <memory>
 
 #include "app/forms.h"
 #include "gui/auto_recovery.h"
 #include "gui/drive_channel.h"
 #include "gui/main_window.h"
+#include "gui/program.h"
 #include "gui/screenshot_tour.h"
+
+namespace {
+void print(FILE* stream, const QString& text) { std::fputs(text.toLocal8Bit().constData(), stream); }
+}  // namespace
 
 int main(int argc, char** argv)
 {
-    QApplication app(argc, argv);
-    QApplication::setApplicationDisplayName(QString::fromUtf8("Tolvane"));
-    QFont::insertSubstitution(QString::fromUtf8("ＭＳ 明朝"), "IPAMincho");
-    QFont::insertSubstitution("Tahoma", "IPAGothic");
-
-    QStringList arguments = app.arguments();
-    QString screenshotDir;
-    if (arguments.size() > 2 && arguments[1] == "--screenshots") {
-        screenshotDir = arguments[2];
-        arguments.remove(1, 2);
+    using tolvane::gui::CommandLine;
+    // Help and version need no display: answered before the window system starts.
+    QStringList raw;
+    for (int i = 1; i < argc; ++i) raw << QString::fromLocal8Bit(argv[i]);
+    if (CommandLine early = tolvane::gui::readCommandLine(raw); early.action == CommandLine::Help) {
+        print(stdout, tolvane::gui::helpText());
+        return std::fflush(stdout) == 0 ? 0 : 1;
+    } else if (early.action == CommandLine::Version) {
+        print(stdout, tolvane::gui::versionText());
+        return std::fflush(stdout) == 0 ? 0 : 1;
     }
-    const bool drive = arguments.size() > 1 && arguments[1] == "--drive";
-    if (drive) arguments.remove(1);
-    std::vector<std::string> args;
-    for (int i = 1; i < arguments.size(); ++i) args.push_back(arguments[i].toStdString());
+
+    QApplication app(argc, argv);  // takes Qt's own options (-platform, -style ...) out
+    const CommandLine line = tolvane::gui::readCommandLine(app.arguments().mid(1));
+    if (line.action == CommandLine::Refuse) {
+        print(stderr, "tolvane: " + line.error + "\n" + tolvane::gui::helpText());
+        return 2;
+    }
+    tolvane::gui::setUpApplication(app);
 
     // The windows are created once and live for the whole run.
     auto forms = std::make_unique<tolvane::Forms>();
     tolvane::gui::MainWindow window(*forms);
     std::unique_ptr<tolvane::gui::DriveChannel> channel;
-    if (drive) channel = std::make_unique<tolvane::gui::DriveChannel>(window);
+    if (line.drive) channel = std::make_unique<tolvane::gui::DriveChannel>(window);
     QSize screen = app.primaryScreen() ? app.primaryScreen()->size() : QSize(1600, 900);
+    std::vector<std::string> args;
+    if (!line.file.isEmpty()) args.push_back(line.file.toStdString());
     tolvane::WindowSize size = forms->form1.FormCreate(QApplication::applicationFilePath().toStdString(), args,
                                                        screen.width(), screen.height());
+    forms->form1.settingsFolder = tolvane::gui::settingsFolder().toStdString();
     window.resize(size.width, size.height);
     window.afterLoad();
     window.show();
-    if (!screenshotDir.isEmpty()) {
-        tolvane::gui::runScreenshotTour(window, screenshotDir);
+    if (!line.screenshotDir.isEmpty()) {
+        tolvane::gui::runScreenshotTour(window, line.screenshotDir);
         return 0;
     }
     window.startRecovery(tolvane::gui::AutoRecovery::defaultFolder(),

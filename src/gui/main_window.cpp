@@ -1,8 +1,10 @@
 #include "gui/main_window.h"
 
+#include <QAction>
 #include <QButtonGroup>
 #include <QClipboard>
-#include <QDesktopServices>
+#include <QDragEnterEvent>
+#include <QDropEvent>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QUrl>
@@ -11,7 +13,7 @@
 #include <QGuiApplication>
 #include <QKeySequence>
 #include <QMenu>
-#include <QShortcut>
+#include <QMimeData>
 #include <QFrame>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -19,6 +21,7 @@
 #include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QScrollBar>
 #include <QPushButton>
@@ -32,16 +35,21 @@
 #include "app/sheet_sizing.h"
 #include "app/tform1.h"
 #include "gui/auto_recovery.h"
+#include "gui/background.h"
 #include "gui/export_dialog.h"
 #include "gui/message_boxes.h"
 #include "gui/print/document_painter.h"
+#include "gui/header_strip.h"
+#include "gui/print/fonts.h"
+#include "gui/print/printer_paper.h"
 #include "gui/progress_panel.h"
 #include "gui/qt_host.h"
-#include "text/numbers.h"
-#include "gui/header_strip.h"
+#include "gui/return_key.h"
 #include "gui/sheet_delegate.h"
 #include "gui/sheet_model.h"
 #include "gui/sizing_preview_dialog.h"
+#include "gui/status_line.h"
+#include "text/numbers.h"
 
 namespace tolvane::gui {
 
@@ -49,14 +57,6 @@ namespace {
 
 QString u(const char* text) { return QString::fromUtf8(text); }
 QString u(const std::string& text) { return QString::fromStdString(text); }
-
-void setBackground(QWidget* w, const QColor& color)
-{
-    w->setAutoFillBackground(true);
-    QPalette p = w->palette();
-    p.setColor(QPalette::Window, color);
-    w->setPalette(p);
-}
 
 QLabel* label(QWidget* parent, const char* text, const QColor& color = Qt::white)
 {
@@ -69,6 +69,16 @@ QLabel* label(QWidget* parent, const char* text, const QColor& color = Qt::white
 
 constexpr int kTopBarHeight = 30;
 constexpr int kHeaderHeight = 52;
+constexpr int kScrollButtonWidth = 20;  // "▲" / "▼" in the margin right of the sheet
+
+// The sheet file of a drag, when it carries exactly one local "*.ksk" file.
+QString droppedSheetFile(const QMimeData* data)
+{
+    if (!data || !data->hasUrls() || data->urls().size() != 1) return {};
+    const QUrl url = data->urls().front();
+    if (!url.isLocalFile() || !url.toLocalFile().endsWith(".ksk", Qt::CaseInsensitive)) return {};
+    return url.toLocalFile();
+}
 
 }  // namespace
 
@@ -77,9 +87,8 @@ MainWindow::MainWindow(Forms& forms, QWidget* parent)
 {
     forms_.setHost(host_.get());
     host_->onScrollToRow = [this](int row) { selectRow(row); };
-    QFont f(u("Tahoma"));
-    f.setPixelSize(11);
-    setFont(f);
+    setFont(print::captionFont(11));
+    setAcceptDrops(true);
 
     model_ = new SheetModel(form_.StringGrid1, this);
     sheetView_ = new QTableView(this);
@@ -96,9 +105,7 @@ MainWindow::MainWindow(Forms& forms, QWidget* parent)
     sheetView_->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     sheetView_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     sheetView_->setShowGrid(true);
-    QFont sheetFont(u("ＭＳ 明朝"));
-    sheetFont.setPixelSize(13);
-    sheetView_->setFont(sheetFont);
+    sheetView_->setFont(print::minchoFont(13));
     QPalette sp = sheetView_->palette();
     sp.setColor(QPalette::Base, Qt::white);
     sp.setColor(QPalette::Text, QColor(0, 0, 128));
@@ -110,32 +117,36 @@ MainWindow::MainWindow(Forms& forms, QWidget* parent)
     buildOperationGuide();
 
     progressPanel_ = new ProgressPanel(this);
+    statusLine_ = new StatusLine(this);
 
     pointerGuide_ = new QFrame(this);
     pointerGuide_->setObjectName("Panel5");
     setBackground(pointerGuide_, Qt::red);
     pointerGuide_->setGeometry(0, -2000, 1247, 3);
 
-    // "▲" and "▼" at the right end of the header strip.
+    // "▲" over "▼" at the right end of the header strip, beside the sheet's
+    // scroll bar, clear of every column heading.
     auto* up = addButton(headerStrip_, "Button11", "▲");
     auto* down = addButton(headerStrip_, "Button13", "▼");
-    up->setFixedSize(22, 22);
-    down->setFixedSize(22, 22);
-    up->setObjectName("Button11");
-    down->setObjectName("Button13");
+    up->setFixedSize(kScrollButtonWidth, 24);
+    down->setFixedSize(kScrollButtonWidth, 24);
     connect(up, &QPushButton::clicked, this, [this] { guarded([this] { scrollSheetTo(0); }); });
     connect(down, &QPushButton::clicked, this, [this] {
         guarded([this] { scrollSheetTo(std::max(form_.StringGrid1.rowCount() - 35, 0)); });
     });
 
     sheetView_->viewport()->installEventFilter(this);
+    sheetView_->installEventFilter(this);
     sheetView_->viewport()->setMouseTracking(true);
 
     connectCommands();
     applyColumnWidths();
     refreshFromModel();
     updateTitle();
+    setMinimumWidth(minimumWindowWidth());
 }
+
+int MainWindow::minimumWindowWidth() const { return topBar_->layout()->minimumSize().width(); }
 
 MainWindow::~MainWindow()
 {
@@ -166,7 +177,10 @@ void MainWindow::connectCommands()
     connect(button("Button1"), &QPushButton::clicked, this,
             [this] { runReplacingCommand([this] { form_.Button1Click(); }); });
     connect(button("Button2"), &QPushButton::clicked, this, [this] {
-        guarded([this] { form_.Button2Click(); });
+        guarded([this] {
+            form_.Button2Click();
+            if (!form_.modified) undo_.markSaved(form_);
+        });
         afterCommand();
     });
     connect(button("Button3"), &QPushButton::clicked, this, [this] {
@@ -189,24 +203,48 @@ void MainWindow::connectCommands()
     connect(button("ButtonPdf"), &QPushButton::clicked, this, output([this] { writePdf(); }));
     connect(button("Button18"), &QPushButton::clicked, this, [this] { runCommand([this] { form_.Button18Click(); }); });
 
-    // A double-click on a row opens the entry form that fits it.
-    connect(sheetView_, &QTableView::doubleClicked, this, [this](const QModelIndex& index) {
-        form_.ux1 = index.column();
-        form_.uy1 = index.row();
-        form_.ny1 = form_.uy1;
-        runCommand([this] { StringGrid1DblClick(forms_); });
-    });
+    // A double-click on a row opens the entry form that fits it; so does
+    // Return on the selected row.
+    connect(sheetView_, &QTableView::doubleClicked, this,
+            [this](const QModelIndex& index) { openRow(index.row(), index.column()); });
 
-    auto* undo = new QShortcut(QKeySequence::Undo, this);
-    connect(undo, &QShortcut::activated, this, [this] {
-        guarded([this] { undo_.undo(form_); });
-        afterCommand();
-    });
-    auto* redo = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Y), this);
-    connect(redo, &QShortcut::activated, this, [this] {
-        guarded([this] { undo_.redo(form_); });
-        afterCommand();
-    });
+    // The desktop's own keys (Ctrl+Z; Ctrl+Shift+Z, shown in the menu), and
+    // Ctrl+Y for redo.
+    undoAction_ = new QAction(u("元に戻す"), this);
+    undoAction_->setObjectName("Undo");
+    undoAction_->setShortcuts(QKeySequence::Undo);
+    connect(undoAction_, &QAction::triggered, this, &MainWindow::undo);
+    redoAction_ = new QAction(u("やり直し"), this);
+    redoAction_->setObjectName("Redo");
+    QList<QKeySequence> redoKeys = {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)};
+    const QList<QKeySequence> otherKeys = QKeySequence::keyBindings(QKeySequence::Redo) << QKeySequence(Qt::CTRL | Qt::Key_Y);
+    for (const QKeySequence& key : otherKeys)
+        if (!redoKeys.contains(key)) redoKeys << key;
+    redoAction_->setShortcuts(redoKeys);
+    connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
+    addAction(undoAction_);
+    addAction(redoAction_);
+}
+
+void MainWindow::openRow(int row, int column)
+{
+    if (row < 0 || row >= form_.StringGrid1.rowCount()) return;
+    form_.ux1 = column;
+    form_.uy1 = row;
+    form_.ny1 = row;
+    runCommand([this] { StringGrid1DblClick(forms_); });
+}
+
+void MainWindow::undo()
+{
+    guarded([this] { undo_.undo(form_); });
+    afterCommand();
+}
+
+void MainWindow::redo()
+{
+    guarded([this] { undo_.redo(form_); });
+    afterCommand();
 }
 
 void MainWindow::exportWorkbook()
@@ -221,14 +259,17 @@ void MainWindow::exportWorkbook()
     progressPanel_->setProgress(0, 1);
     progressPanel_->show();
     progressPanel_->raise();
-    std::optional<std::string> failure =
+    std::optional<ExportFailure> failure =
         form_.exportWorkbook(*path, mode, [this](int done, int total) { progressPanel_->setProgress(done, total); });
     progressPanel_->hide();
     if (failure) {
-        host_->reportError(*failure);
+        host_->reportError(failure->text);
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(*path)));
+    // Left open for the user, as the workbook always was; the line under
+    // the sheet says where it lies.
+    statusLine_->showWritten(u("エクセルブックを書き出しました"), u(*path));
+    statusLine_->openFile();
 }
 
 void MainWindow::printDocument()
@@ -236,6 +277,8 @@ void MainWindow::printDocument()
     QPrinter printer(QPrinter::HighResolution);
     QPrintDialog dialog(&printer, this);
     if (dialog.exec() != QDialog::Accepted) return;
+    // A printer without A4 would cut the document off: the user decides.
+    if (auto notice = print::setA4Landscape(printer); notice && !host_->ask(*notice)) return;
     PrintDocument document = form_.printDocument();
     std::optional<std::string> failure = print::printOnPrinter(document, printer);
     if (failure) host_->reportError(*failure);
@@ -255,11 +298,13 @@ void MainWindow::writePdf()
         host_->reportError(*failure);
         return;
     }
+    // A stopped print still writes the pages drawn until then.
+    if (QFileInfo::exists(u(*path))) statusLine_->showWritten(u("PDFを書き出しました"), u(*path));
     if (document.failure) {
         host_->warn(printFailureText(*document.failure));
         return;
     }
-    QDesktopServices::openUrl(QUrl::fromLocalFile(QString::fromStdString(*path)));
+    statusLine_->openFile();
 }
 
 void MainWindow::runCommand(const std::function<void()>& command)
@@ -275,12 +320,14 @@ void MainWindow::runReplacingCommand(const std::function<void()>& command)
     guarded(command);
     // A loaded file replaces the document: the steps before it no longer apply.
     if (form_.FileName != fileBefore || !(captureDocument(form_) == before)) undo_.clear();
+    if (!form_.modified) undo_.markSaved(form_);
     afterCommand();
 }
 
 void MainWindow::afterLoad()
 {
     undo_.clear();
+    undo_.markSaved(form_);
     afterCommand();
 }
 
@@ -289,6 +336,8 @@ void MainWindow::afterCommand()
     model_->reload();
     refreshFromModel();
     updateTitle();
+    undoAction_->setEnabled(undo_.canUndo());
+    redoAction_->setEnabled(undo_.canRedo());
     sheetView_->viewport()->update();
     if (recovery_) recovery_->documentChanged();
 }
@@ -372,6 +421,9 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
         auto run = item.run;
         connect(action, &QAction::triggered, this, [this, run] { guarded(run); });
     }
+    menu.addSeparator();
+    menu.addAction(undoAction_);
+    menu.addAction(redoAction_);
     menu.exec(sheetView_->viewport()->mapToGlobal(viewportPos + QPoint(20, 0)));
 }
 
@@ -410,6 +462,13 @@ bool MainWindow::eventFilter(QObject* watched, QEvent* event)
         refreshFromModel();
         titleBlockEdited();
         return false;
+    }
+    if (watched == sheetView_ && event->type() == QEvent::KeyPress) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        if ((key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter) && sheetView_->currentIndex().isValid()) {
+            openRow(sheetView_->currentIndex().row(), sheetView_->currentIndex().column());
+            return true;
+        }
     }
     if (watched != sheetView_->viewport()) return QWidget::eventFilter(watched, event);
     auto cellAt = [this](QMouseEvent* e) {
@@ -467,6 +526,7 @@ QPushButton* MainWindow::addButton(QWidget* parent, const char* name, const char
     auto* b = new QPushButton(u(caption), parent);
     b->setObjectName(name);
     b->setFocusPolicy(Qt::TabFocus);
+    pressOnReturn(b);
     return b;
 }
 
@@ -567,6 +627,13 @@ void MainWindow::buildTopBar()
     el->setContentsMargins(3, 1, 3, 1);
     el->addWidget(addButton(excelPanel, "Button16", "エクセル変換"));
     bar->addWidget(excelPanel);
+
+    // On a narrow window the buttons give up their margins before anything
+    // of the strip is lost.
+    for (QPushButton* b : topBar_->findChildren<QPushButton*>()) {
+        b->setSizePolicy(QSizePolicy::Preferred, QSizePolicy::Fixed);
+        b->setMinimumWidth(b->fontMetrics().horizontalAdvance(b->text()) + 12);
+    }
 
     auto* settings = topBar_->findChild<QPushButton*>("Button19");
     connect(settings, &QPushButton::clicked, this, [this] {
@@ -704,8 +771,10 @@ void MainWindow::resizeEvent(QResizeEvent* event)
     topBar_->setGeometry(0, 0, width(), kTopBarHeight);
     sheetView_->setGeometry(0, kTopBarHeight + kHeaderHeight, layout.sheetWidth, layout.sheetHeight);
     headerStrip_->setGeometry(0, kTopBarHeight, width(), kHeaderHeight);
-    if (auto* up = headerStrip_->findChild<QPushButton*>("Button11")) up->move(layout.sheetWidth - 48, 26);
-    if (auto* down = headerStrip_->findChild<QPushButton*>("Button13")) down->move(layout.sheetWidth - 24, 26);
+    if (auto* up = headerStrip_->findChild<QPushButton*>("Button11")) up->move(width() - kScrollButtonWidth, 2);
+    if (auto* down = headerStrip_->findChild<QPushButton*>("Button13")) down->move(width() - kScrollButtonWidth, 26);
+    const int sheetBottom = kTopBarHeight + kHeaderHeight + layout.sheetHeight;
+    statusLine_->setGeometry(0, sheetBottom + 2, width(), std::max(height() - sheetBottom - 4, 0));
     settingsPanel_->setGeometry(0, 0, width(), height());
     progressPanel_->setGeometry(0, kTopBarHeight, width(), height() - kTopBarHeight);
     guidePanel_->setGeometry(width() - 620, kTopBarHeight + kHeaderHeight + 40, 580, 110);
@@ -719,11 +788,27 @@ void MainWindow::showEvent(QShowEvent* event)
     QWidget::showEvent(event);
     if (shownOnce_) return;
     shownOnce_ = true;
-    form_.FormShow();
+    guarded([this] { form_.FormShow(); });
     refreshFromModel();
     // The current cell sits on a hidden column, so no visible cell looks selected.
     sheetView_->selectionModel()->setCurrentIndex(model_->index(0, 30), QItemSelectionModel::NoUpdate);
     if (auto* check = findChild<QPushButton*>("Button25")) check->setFocus();
+}
+
+void MainWindow::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (!droppedSheetFile(event->mimeData()).isEmpty()) event->acceptProposedAction();
+}
+
+void MainWindow::dropEvent(QDropEvent* event)
+{
+    const QString path = droppedSheetFile(event->mimeData());
+    if (path.isEmpty()) return;
+    event->acceptProposedAction();
+    // Opened once the drag has ended: the question and the load are modal.
+    QMetaObject::invokeMethod(
+        this, [this, path] { runReplacingCommand([this, path] { form_.openSheetFile(path.toStdString()); }); },
+        Qt::QueuedConnection);
 }
 
 void MainWindow::refreshFromModel()

@@ -12,6 +12,7 @@
 
 #include "app/undo_history.h"
 
+class QAction;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -31,6 +32,7 @@ class HeaderStrip;
 class ProgressPanel;
 class QtHost;
 class SheetModel;
+class StatusLine;
 
 class MainWindow : public QWidget {
     Q_OBJECT
@@ -44,6 +46,7 @@ public:
     QTableView* sheetView() const { return sheetView_; }
     SheetModel* sheetModel() const { return model_; }
     ProgressPanel* progressPanel() const { return progressPanel_; }
+    StatusLine* statusLine() const { return statusLine_; }
     TForm1& form() { return form_; }
     Forms& forms() { return forms_; }
     QtHost& host() { return *host_; }
@@ -72,6 +75,9 @@ public:
     // Boxes, dialogs and forms go to `host` from now on.
     void useHost(std::unique_ptr<QtHost> host);
 
+    // Below this width the title strip no longer holds its controls.
+    int minimumWindowWidth() const;
+
     // "ケーブル自動選定": the preview of the feeder of the selection's top row or
     // of every feeder; 適用 writes it as one undoable command.
     void sizeCables(bool everyFeeder);
@@ -81,6 +87,8 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
     void showEvent(QShowEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
 
 private:
     void buildTopBar();
@@ -95,6 +103,10 @@ private:
     // Runs an action of the window under the one guard: any error is shown
     // in the general error box and the program goes on.
     void guarded(const std::function<void()>& action);
+    // Opens the entry form of a row, as a double-click on it does.
+    void openRow(int row, int column);
+    void undo();
+    void redo();
     void afterCommand();
     // A box of the title block was edited: the document changed.
     void titleBlockEdited();
@@ -120,6 +132,9 @@ private:
     QFrame* guidePanel_ = nullptr;
     QFrame* pointerGuide_ = nullptr;
     ProgressPanel* progressPanel_ = nullptr;
+    StatusLine* statusLine_ = nullptr;
+    QAction* undoAction_ = nullptr;
+    QAction* redoAction_ = nullptr;
 
     QLabel* label66_ = nullptr;   // frequency
     QLineEdit* edit1_ = nullptr;  // building name

@@ -1,42 +1,49 @@
 #include "gui/message_boxes.h"
 
-#include <QApplication>
 #include <QMessageBox>
+#include <QPushButton>
 
 namespace tolvane::gui {
 
 namespace {
 QString text(std::string_view t) { return QString::fromUtf8(t.data(), static_cast<qsizetype>(t.size())); }
 
-int showBox(QWidget* parent, QMessageBox::Icon icon, const QString& caption, std::string_view message,
+int showBox(QWidget* parent, QMessageBox::Icon icon, const char* caption, std::string_view message,
             QMessageBox::StandardButtons buttons)
 {
-    QMessageBox box(icon, caption, text(message), buttons, parent);
-    if (buttons & QMessageBox::Yes) box.setButtonText(QMessageBox::Yes, QString::fromUtf8("はい(&Y)"));
-    if (buttons & QMessageBox::No) box.setButtonText(QMessageBox::No, QString::fromUtf8("いいえ(&N)"));
+    QMessageBox box(icon, QString::fromUtf8(caption), text(message), buttons, parent);
+    // The captions the program's users know, also where Qt's translations
+    // are missing.
+    if (buttons & QMessageBox::Yes) box.button(QMessageBox::Yes)->setText(QString::fromUtf8("はい(&Y)"));
+    if (buttons & QMessageBox::No) box.button(QMessageBox::No)->setText(QString::fromUtf8("いいえ(&N)"));
     return box.exec();
+}
+
+QMessageBox::StandardButton standardOf(OneButton button)
+{
+    return button == OneButton::Yes ? QMessageBox::Yes : QMessageBox::Ok;
 }
 }  // namespace
 
-void informBox(QWidget* parent, std::string_view message)
+void informBox(QWidget* parent, std::string_view message, OneButton button)
 {
-    showBox(parent, QMessageBox::Information, QApplication::applicationDisplayName(), message, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Information, "情報", message, standardOf(button));
 }
 
 bool askBox(QWidget* parent, std::string_view message)
 {
-    return showBox(parent, QMessageBox::Warning, QString::fromUtf8("確認"), message,
-                   QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
+    return showBox(parent, QMessageBox::Warning, "確認", message, QMessageBox::Yes | QMessageBox::No) ==
+           QMessageBox::Yes;
 }
 
-void warnBox(QWidget* parent, std::string_view message)
+void warnBox(QWidget* parent, std::string_view message, OneButton button)
 {
-    showBox(parent, QMessageBox::Warning, QString::fromUtf8("警告"), message, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Warning, "警告", message, standardOf(button));
 }
 
 void errorBox(QWidget* parent, std::string_view message)
 {
-    showBox(parent, QMessageBox::Critical, QString::fromUtf8("エラー"), message, QMessageBox::Ok);
+    showBox(parent, QMessageBox::Critical, "エラー", message, QMessageBox::Ok);
 }
 
 }  // namespace tolvane::gui

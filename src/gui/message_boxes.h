@@ -1,5 +1,5 @@
 // The program's message boxes: information with one button, warning
-// questions with Yes and No, warnings, and the general error box.
+// questions with はい / いいえ, warnings, and the general error box.
 #pragma once
 
 #include <string_view>
@@ -8,9 +8,13 @@ class QWidget;
 
 namespace tolvane::gui {
 
-void informBox(QWidget* parent, std::string_view text);
+// The one button of a notice: OK, or "はい" where the program's notices
+// answer Yes (the entry forms, the reports of "判定の確認").
+enum class OneButton { Ok, Yes };
+
+void informBox(QWidget* parent, std::string_view text, OneButton button = OneButton::Ok);
 bool askBox(QWidget* parent, std::string_view text);
-void warnBox(QWidget* parent, std::string_view text);
+void warnBox(QWidget* parent, std::string_view text, OneButton button = OneButton::Ok);
 void errorBox(QWidget* parent, std::string_view text);
 
 }  // namespace tolvane::gui

@@ -6,23 +6,22 @@
 #include <QProgressBar>
 #include <QVBoxLayout>
 
+#include "gui/background.h"
+#include "gui/print/fonts.h"
+
 namespace tolvane::gui {
 
 ProgressPanel::ProgressPanel(QWidget* parent) : QFrame(parent)
 {
     setObjectName("Panel3");
-    setAutoFillBackground(true);
-    QPalette p = palette();
-    p.setColor(QPalette::Window, QColor(255, 251, 240));
-    setPalette(p);
+    setBackground(this, QColor(255, 251, 240));
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(120, 40, 120, 40);
 
     auto styled = [this](const char* name, const char* text, const QColor& colour, int pixels) {
         auto* label = new QLabel(QString::fromUtf8(text), this);
         label->setObjectName(name);
-        QFont f(QString::fromUtf8("ＭＳ 明朝"));
-        f.setPixelSize(pixels);
+        QFont f = print::minchoFont(pixels);
         f.setBold(true);
         f.setItalic(true);
         label->setFont(f);

@@ -4,7 +4,7 @@
 
 #include <functional>
 
-#include "app/host.h"
+#include "host/host.h"
 
 class QWidget;
 
@@ -17,6 +17,8 @@ public:
     void inform(std::string_view text) override;
     bool ask(std::string_view text) override;
     void warn(std::string_view text) override;
+    void informYes(std::string_view text) override;
+    void warnYes(std::string_view text) override;
     void reportError(std::string_view text) override;
     void beep() override;
     void scrollToRow(int row) override;

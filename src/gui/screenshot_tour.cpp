@@ -1,12 +1,14 @@
 #include "gui/screenshot_tour.h"
 
 #include <QApplication>
+#include <QDialog>
 #include <QDir>
 #include <QPixmap>
 #include <QScrollBar>
 #include <QTableView>
-#include <QTest>
 #include <QTimer>
+
+#include <functional>
 
 #include "app/sheet_sizing.h"
 #include "app/tform1.h"
@@ -14,24 +16,27 @@
 #include "gui/export_dialog.h"
 #include "gui/main_window.h"
 #include "gui/progress_panel.h"
+#include "gui/qt_host.h"
 #include "gui/sizing_preview_dialog.h"
 
 namespace tolvane::gui {
-
-namespace {
-void settle() { QTest::qWait(150); }
-}  // namespace
 
 void runScreenshotTour(MainWindow& window, const QString& directory)
 {
     QDir().mkpath(directory);
     auto save = [&](QWidget* widget, const char* name) {
-        settle();
+        settle(150);
         widget->grab().save(QDir(directory).filePath(QString::fromUtf8(name) + ".png"));
     };
     TForm1& form = window.form();
 
     save(&window, "main_window");
+
+    // The narrowest the window goes: the title strip still whole.
+    const QSize size = window.size();
+    window.resize(window.minimumWidth(), size.height());
+    save(&window, "main_window_minimum_width");
+    window.resize(size);
 
     // Scrolled so that the page line above row 18 is in view.
     window.sheetView()->verticalScrollBar()->setValue(10);
@@ -78,6 +83,22 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
     panel->raise();
     save(&window, "progress_panel");
     panel->hide();
+
+    // The standard dialogs, in Japanese: a notice, a question, the file
+    // dialog. Each is modal: its picture is taken from inside its own loop.
+    auto saveModal = [&](const char* name, const std::function<void()>& open) {
+        QTimer::singleShot(400, [&directory, name] {
+            if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) {
+                dialog->grab().save(QDir(directory).filePath(QString::fromUtf8(name) + ".png"));
+                dialog->reject();
+            }
+        });
+        open();
+    };
+    QtHost& host = window.host();
+    saveModal("message_box", [&] { host.informYes("電線・ケーブルを選択してください"); });
+    saveModal("question", [&] { host.ask("保存されていない変更があります。終了してよろしいですか？"); });
+    saveModal("file_open_dialog", [&] { host.chooseFile(FileDialog::OpenSheet, ""); });
 
     // ---- The modal forms in each of their modes ----
     saveDialogScreenshots(&window, directory);

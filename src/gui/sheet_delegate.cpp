@@ -1,6 +1,9 @@
 #include "gui/sheet_delegate.h"
 
+#include <QFontMetrics>
 #include <QPainter>
+
+#include "gui/print/fonts.h"
 
 #include "sheet/judgement.h"
 #include "sheet/sheet.h"
@@ -26,8 +29,7 @@ void SheetDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     painter->save();
     painter->fillRect(option.rect, selected ? option.palette.highlight() : QBrush(Qt::white));
 
-    QFont font(QString::fromUtf8("ＭＳ 明朝"));
-    font.setPointSize(drawing.fontSize);
+    const QFont font = print::minchoFont(drawing.fontSize, true);
     painter->setFont(font);
     QColor textColour = selected ? option.palette.highlightedText().color() : kNavy;
     if (drawing.red) textColour = Qt::red;
@@ -40,7 +42,11 @@ void SheetDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
     case CellAlignment::Centre: align |= Qt::AlignHCenter; break;
     case CellAlignment::Right: align |= Qt::AlignRight; break;
     }
-    painter->drawText(textRect, align | Qt::TextSingleLine, QString::fromStdString(drawing.text));
+    // A text wider than its cell ends in "…"; the judgement cell shows the
+    // whole text as its tooltip.
+    const QString text = QFontMetrics(font, painter->device())
+                             .elidedText(QString::fromStdString(drawing.text), Qt::ElideRight, textRect.width());
+    painter->drawText(textRect, align | Qt::TextSingleLine, text);
 
     if (hasPageLine(row)) {
         QPen pen(QColor(kPageLineColour.red, kPageLineColour.green, kPageLineColour.blue));

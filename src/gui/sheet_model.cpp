@@ -1,5 +1,7 @@
 #include "gui/sheet_model.h"
 
+#include "sheet/judgement.h"
+
 namespace tolvane::gui {
 
 SheetModel::SheetModel(Sheet& sheet, QObject* parent) : QAbstractTableModel(parent), sheet_(sheet) {}
@@ -10,8 +12,15 @@ int SheetModel::columnCount(const QModelIndex& parent) const { return parent.isV
 
 QVariant SheetModel::data(const QModelIndex& index, int role) const
 {
-    if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::EditRole)) return {};
-    return QString::fromStdString(sheet_.cell(index.column(), index.row()));
+    if (!index.isValid()) return {};
+    if (role == Qt::DisplayRole || role == Qt::EditRole)
+        return QString::fromStdString(sheet_.cell(index.column(), index.row()));
+    // The judgement, whole, where its column may be too narrow for it.
+    if (role == Qt::ToolTipRole && index.column() == col::Judgement) {
+        const std::string text = drawCell(sheet_, col::Judgement, index.row()).text;
+        if (!text.empty()) return QString::fromStdString(text);
+    }
+    return {};
 }
 
 void SheetModel::reload()

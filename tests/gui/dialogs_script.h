@@ -18,8 +18,8 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
 #include "gui/form_dialogs.h"
+#include "host/host.h"
 
 namespace tolvane::test {
 

@@ -12,6 +12,8 @@
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
+#include <QMimeData>
+#include <QPushButton>
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -20,37 +22,16 @@
 
 #include "app/forms.h"
 #include "gui/main_window.h"
+#include "gui/status_line.h"
 #include "sheet/judgement.h"
 #include "sheet/tree_marks.h"
+#include "when_modal_opens.h"
 
 using namespace tolvane;
 
 namespace {
 
-// Runs `handle` on the next modal dialog or popup that opens.
-void whenModalOpens(std::function<void(QWidget*)> handle)
-{
-    auto* timer = new QTimer;
-    timer->setInterval(20);
-    auto* deadline = new QElapsedTimer;
-    deadline->start();
-    QObject::connect(timer, &QTimer::timeout, [timer, handle, deadline] {
-        if (deadline->elapsed() > 10000) {  // nothing opened: never touch a later test's dialog
-            timer->stop();
-            timer->deleteLater();
-            delete deadline;
-            return;
-        }
-        QWidget* w = QApplication::activePopupWidget();
-        if (!w) w = QApplication::activeModalWidget();
-        if (!w) return;
-        timer->stop();
-        timer->deleteLater();
-        delete deadline;
-        handle(w);
-    });
-    timer->start();
-}
+using test::whenModalOpens;
 
 QPoint cellCentre(QTableView* view, int column, int row)
 {
@@ -105,6 +86,9 @@ private slots:
                 red = c.red() > 180 && c.green() < 90 && c.blue() < 90;
             }
         QVERIFY2(red, "the breaker cell is drawn in red");
+        // The whole judgement, however narrow its column.
+        QCOMPARE(w.window.sheetView()->model()->index(0, col::Judgement).data(Qt::ToolTipRole).toString(),
+                 QString::fromUtf8(judgement::BreakerBelowMainDevice.data()));
     }
 
     void popupMenuOpensByTheRules()
@@ -239,6 +223,132 @@ private slots:
         QCOMPARE(QString::fromStdString(w.forms.form1.StringGrid1.cell(col::Name, 0)), QString("L9"));
         QCOMPARE(QString::fromStdString(w.forms.form1.Edit1), QString::fromUtf8("テストビル"));
         QVERIFY(w.window.windowTitle().contains("building.ksk"));
+    }
+
+    void returnOpensTheSelectedRowAndPressesTheFocusedButton()
+    {
+        Window w;
+        QTableView* view = w.window.sheetView();
+        view->setFocus();
+        view->setCurrentIndex(view->model()->index(5, col::LoadName));
+        QString title;
+        whenModalOpens([&](QWidget* d) {
+            title = d->windowTitle();
+            qobject_cast<QDialog*>(d)->reject();
+        });
+        QTest::keyClick(view, Qt::Key_Return);
+        QCOMPARE(title, QString::fromUtf8("データー入力フォーム"));
+        QCOMPARE(w.forms.form1.uy1, 5);
+
+        auto* settings = w.window.findChild<QPushButton*>("Button19");
+        settings->setFocus();
+        QTest::keyClick(settings, Qt::Key_Return);
+        QVERIFY(w.forms.form1.Panel30Visible);
+    }
+
+    void redoOnTheDesktopsKeysAndUndoBackToTheLoadedSheetIsUnmodified()
+    {
+        Window w;
+        TForm1& form = w.forms.form1;
+        putSingleFeeder(form, 0, "L1");
+        w.window.afterLoad();  // as a file loads: nothing to save
+        QVERIFY(!w.window.isWindowModified());
+        form.ny1 = form.uy1 = 0;
+        form.PopupMenu1.mode = DeleteMode::Feeder;
+        whenModalOpens([](QWidget* box) { qobject_cast<QDialog*>(box)->accept(); });
+        w.window.runCommand([&] { form.N1Click(); });
+        QVERIFY(w.window.isWindowModified());
+        w.window.activateWindow();  // back from the notice
+        QVERIFY(QTest::qWaitForWindowActive(&w.window));
+
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(QString::fromStdString(form.StringGrid1.cell(col::Name, 0)), QString("L1"));
+        QVERIFY(!w.window.isWindowModified());
+        QTest::keyClick(&w.window, Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(QString::fromStdString(form.StringGrid1.cell(col::Name, 0)), QString());
+        QVERIFY(w.window.isWindowModified());
+
+        // The popup menu offers both, with their keys.
+        QMap<QString, QString> offered;
+        whenModalOpens([&](QWidget* popup) {
+            for (QAction* a : qobject_cast<QMenu*>(popup)->actions())
+                if (!a->isSeparator()) offered[a->text()] = a->shortcut().toString();
+            popup->close();
+        });
+        w.window.openPopupMenu(cellCentre(w.window.sheetView(), col::Name, 0));
+        QCOMPARE(offered.value(QString::fromUtf8("元に戻す")), QString("Ctrl+Z"));
+        QCOMPARE(offered.value(QString::fromUtf8("やり直し")), QString("Ctrl+Shift+Z"));
+    }
+
+    void aDroppedSheetFileOpensAsOpenDoes()
+    {
+        Window w;
+        auto drag = [&](const QString& path) {
+            QMimeData data;
+            data.setUrls({QUrl::fromLocalFile(path)});
+            QDragEnterEvent enter(QPoint(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+            enter.setAccepted(false);
+            QApplication::sendEvent(&w.window, &enter);
+            if (!enter.isAccepted()) return false;
+            QDropEvent drop(QPointF(200, 200), Qt::CopyAction, &data, Qt::LeftButton, {});
+            QApplication::sendEvent(&w.window, &drop);
+            return true;
+        };
+        QVERIFY(!drag(QDir::temp().filePath("notes.txt")));  // no sheet file: refused
+        QVERIFY(drag(QString(TOLVANE_TEST_DATA) + "/output/small.ksk"));
+        QTRY_COMPARE(QString::fromStdString(w.forms.form1.Edit1), QString::fromUtf8("テスト ビル"));
+        QVERIFY(w.window.windowTitle().contains("small.ksk"));
+        QVERIFY(!w.window.isWindowModified());
+    }
+
+    void aWrittenPdfIsNamedUnderTheSheetWithItsFileAndFolderAtHand()
+    {
+        QTemporaryDir dir;
+        Window w;
+        QVERIFY(!w.forms.form1.loadSheetFile(std::string(TOLVANE_TEST_DATA) + "/output/small.ksk"));
+        w.window.afterLoad();
+        QList<QUrl> opened;
+        gui::StatusLine* status = w.window.statusLine();
+        status->openUrl = [&](const QUrl& url) {
+            opened << url;
+            return true;
+        };
+        const QString path = dir.filePath("document.pdf");
+        whenModalOpens([&](QWidget* d) {
+            auto* name = d->findChild<QLineEdit*>("fileNameEdit");
+            QVERIFY(name);
+            name->setText(path);
+            QTest::keyClick(name, Qt::Key_Return);
+        });
+        QTest::mouseClick(w.window.findChild<QWidget*>("ButtonPdf"), Qt::LeftButton);
+        QVERIFY(QFile::exists(path));
+        QVERIFY(status->isVisible());
+        QVERIFY2(status->text().contains(path), qPrintable(status->text()));
+        QTest::mouseClick(status->findChild<QWidget*>("OpenWrittenFolder"), Qt::LeftButton);
+        QCOMPARE(opened.last(), QUrl::fromLocalFile(dir.path()));
+        QTest::mouseClick(status->findChild<QWidget*>("OpenWrittenFile"), Qt::LeftButton);
+        QCOMPARE(opened.last(), QUrl::fromLocalFile(path));
+    }
+
+    void theTitleStripHoldsAtTheMinimumWidth()
+    {
+        Window w;
+        const int minimum = w.window.minimumWidth();
+        QVERIFY2(minimum <= 1255, "fits the window of a 1280 px screen");
+        w.window.resize(minimum, 700);
+        QCOMPARE(w.window.width(), minimum);
+        QWidget* strip = w.window.findChild<QWidget*>("Panel19");
+        for (const char* name : {"Label56", "Button124", "Button16", "Button25", "Button1"}) {
+            QWidget* c = strip->findChild<QWidget*>(name);
+            QVERIFY2(c && c->isVisible(), name);
+            const QString text = c->property("text").toString();
+            QVERIFY2(c->fontMetrics().horizontalAdvance(text) <= c->width(), name);
+            QVERIFY2(c->mapTo(strip, QPoint(c->width(), 0)).x() <= strip->width(), name);
+        }
+        // "▲" and "▼" sit right of the sheet, over no column heading.
+        const int sheetRight = w.window.sheetView()->geometry().right();
+        for (const char* name : {"Button11", "Button13"})
+            QVERIFY2(w.window.findChild<QWidget*>(name)->mapTo(&w.window, QPoint(0, 0)).x() > sheetRight, name);
     }
 
     void doubleClickOpensTheFeederFormForTheRow()

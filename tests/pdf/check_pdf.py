@@ -49,6 +49,18 @@ class PrintPdf(unittest.TestCase):
         self.assertNotIn("予備回路", text)          # remarks stay off paper
         self.assertNotIn("動力制御盤ポンプ用", text)  # a load name without a length is not drawn
 
+    def test_a_link_stays_a_link_and_its_file_gets_the_document(self):
+        real = os.path.join(WORK, "linked_real.pdf")
+        link = os.path.join(WORK, "linked.pdf")
+        for path in (real, link):
+            if os.path.lexists(path):
+                os.remove(path)
+        os.symlink("linked_real.pdf", link)
+        run = subprocess.run([CLI, "print-pdf", os.path.join(FIXTURES, "small.ksk"), link], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 0, run.stderr)
+        self.assertTrue(os.path.islink(link))
+        self.assertIn("Pages:           1", tool("pdfinfo", real))
+
     def test_long_sheet_prints_eighteen_lines_a_page(self):
         pdf, run = print_pdf("large.ksk")
         self.assertEqual(run.returncode, 0, run.stderr)

@@ -1,31 +1,45 @@
-// Runs tolvane-cli as a user would from a shell and captures what it prints
-// on standard output and its exit code.
+// Runs tolvane-cli through the shell, as a user's script would, and collects
+// its exit code, standard output and standard error.
 #pragma once
 
 #include <sys/wait.h>
+#include <unistd.h>
 
-#include <cstdio>
+#include <atomic>
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
 #include <string>
 
-namespace tolvane::testing {
+namespace tolvane::test {
 
 struct CliRun {
-    int exitCode = -1;
-    std::string out;
+    int code = -1;  // exit code; -1 when the program did not exit normally
+    std::string out, err;
 };
 
-// `args` are passed to the shell as they stand; standard error is dropped.
-inline CliRun runCli(const std::string& args)
+// `args` go to the shell as written (quote what needs quoting). Standard
+// output goes to `stdoutPath` when one is given (say "/dev/full"), and is
+// then not collected.
+inline CliRun runCli(const std::string& args, const std::string& stdoutPath = "")
 {
-    const std::string command = std::string("'") + TOLVANE_CLI + "' " + args + " 2>/dev/null";
-    CliRun run;
-    FILE* pipe = popen(command.c_str(), "r");
-    if (!pipe) return run;
-    char buffer[512];
-    while (std::fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
-    const int status = pclose(pipe);
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    namespace fs = std::filesystem;
+    static std::atomic<int> runs{0};
+    const fs::path dir = fs::temp_directory_path() /
+                         ("tolvane_cli_" + std::to_string(::getpid()) + "_" + std::to_string(runs++));
+    fs::create_directories(dir);
+    const fs::path out = dir / "out", err = dir / "err";
+    const std::string command = std::string(TOLVANE_CLI) + " " + args + " >" +
+                                (stdoutPath.empty() ? out.string() : stdoutPath) + " 2>" + err.string();
+    const int status = std::system(command.c_str());
+    auto slurp = [](const fs::path& p) {
+        std::ifstream in(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(in), {});
+    };
+    CliRun run{WIFEXITED(status) ? WEXITSTATUS(status) : -1, slurp(out), slurp(err)};
+    fs::remove_all(dir);
     return run;
 }
 
-}  // namespace tolvane::testing
+}  // namespace tolvane::test

@@ -7,7 +7,7 @@
 #include <string>
 #include <vector>
 
-#include "app/quiet_host.h"
+#include "host/quiet_host.h"
 
 namespace tolvane::testing {
 
@@ -15,6 +15,7 @@ class RecordingHost : public QuietHost {
 public:
     std::vector<std::string> informed, asked, warned, errors;
     std::vector<std::string> messages;             // every text above, in the order shown
+    std::vector<std::string> withYesButton;        // the one-button boxes whose button reads "はい"
     std::deque<bool> answers;                      // for ask(); empty -> No
     std::deque<std::optional<std::string>> files;  // for chooseFile(); empty -> cancel
     std::vector<std::string> proposedNames;
@@ -31,6 +32,16 @@ public:
         return a;
     }
     void warn(std::string_view t) override { record(warned, t); }
+    void informYes(std::string_view t) override
+    {
+        withYesButton.emplace_back(t);
+        inform(t);
+    }
+    void warnYes(std::string_view t) override
+    {
+        withYesButton.emplace_back(t);
+        warn(t);
+    }
     void reportError(std::string_view t) override { record(errors, t); }
     std::optional<std::string> chooseFile(FileDialog, std::string_view proposed) override
     {

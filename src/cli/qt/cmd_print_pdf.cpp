@@ -31,7 +31,7 @@ int runPrintPdf(const std::vector<std::string>& args)
     // A stopped print still hands over the pages drawn until then.
     if (auto reason = print::writePdf(document, QString::fromStdString(args[1]))) {
         std::cerr << *reason << "\n";
-        return kExitReported;
+        return kExitCannotWrite;
     }
     if (document.failure) {
         std::cerr << printFailureText(*document.failure) << "\n";

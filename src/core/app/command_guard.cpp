@@ -4,7 +4,7 @@
 #include <new>
 #include <string>
 
-#include "app/host.h"
+#include "host/host.h"
 
 namespace tolvane {
 

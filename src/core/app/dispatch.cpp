@@ -4,9 +4,9 @@
 #include <string>
 
 #include "app/forms.h"
-#include "app/host.h"
 #include "cables/installation.h"
 #include "calc/electrical_system.h"
+#include "host/host.h"
 #include "sheet/feeders.h"
 #include "sheet/tree_marks.h"
 #include "text/numbers.h"

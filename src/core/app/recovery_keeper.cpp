@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/host.h"
+#include "host/host.h"
 #include "app/tform1.h"
 #include "sheet/file_store.h"
 #include "text/numbers.h"

@@ -31,7 +31,7 @@
 #include <string>
 #include <vector>
 
-#include "app/host.h"
+#include "host/host.h"
 
 namespace tolvane {
 

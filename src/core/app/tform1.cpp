@@ -47,6 +47,7 @@ WindowSize TForm1::FormCreate(const std::string& programPath, const std::vector<
     strFileName = programPath;
     strFilePath = program.parent_path().string();
     if (!strFilePath.empty() && strFilePath.back() != '/') strFilePath += '/';
+    settingsFolder = strFilePath;
     WindowSize size = startupWindowSize(screenWidth, screenHeight);
     patan = 0;
     kidou = 0;

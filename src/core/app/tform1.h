@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "app/era.h"
+#include "app/version.h"
 #include "calc/voltage_drop.h"
 #include "output/print_page.h"
 #include "output/workbook_writer.h"
@@ -22,7 +23,7 @@ namespace tolvane {
 
 class Host;
 
-inline constexpr const char* kWindowCaption = "Tolvane　Ver2.05";
+inline constexpr const char* kWindowCaption = "Tolvane　Ver" TOLVANE_VERSION;
 // Begins the message of a sheet file that cannot be loaded; the reason follows.
 inline constexpr const char* kLoadFailedMessage = "ファイルを読み込めませんでした: ";
 // A command that would grow the sheet beyond its row limit is refused with this.
@@ -104,6 +105,10 @@ public:
     std::string FileName;
     std::string strFileName;
     std::string strFilePath;
+    // Folder of "set.ini", ending with "/": the program's folder (strFilePath)
+    // unless the owner keeps settings elsewhere (the installed program keeps
+    // them in the user's settings folder, as /usr/bin is no place to write).
+    std::string settingsFolder;
 
     // The allowable-drop choice the sheet totals use; the branch entry form
     // shows and changes it.
@@ -165,6 +170,9 @@ public:
     std::optional<std::string> loadSettingsData(std::string_view bytes);
 
     void Button1Click();   // "開く": confirm unsaved work, choose a file, load it
+    // A sheet file named without the open dialog (dropped on the window):
+    // confirms unsaved work and loads it, as "開く" does.
+    void openSheetFile(const std::string& path);
     void Button2Click();   // "保存": choose a file name, save
     void Button8Click();   // "読込": load the file named by FileName
     void Button21Click();  // "設定保存": write set.ini in the program's folder
@@ -215,13 +223,20 @@ public:
     PrintDocument printDocument();
     // "エクセル変換": writes the document as a workbook to `path`, one feeder
     // per worksheet or 18 lines per worksheet. Returns the reason of a failure.
-    std::optional<std::string> exportWorkbook(const std::string& path, WorkbookMode mode,
+    std::optional<ExportFailure> exportWorkbook(const std::string& path, WorkbookMode mode,
                                               const ExportProgress& progress = {});
+    // The title block the outputs print: building name, date, frequency and
+    // the page-number setting as the window holds them now.
+    TitleBlock titleBlock() const;
     // Building name + "_電路計算書.xlsx" beside the sheet file.
     std::string proposedWorkbookPath() const;
 
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }
+
+private:
+    // True when nothing unsaved would be lost, or the user agrees to lose it.
+    bool mayReplaceWork();
 };
 
 }  // namespace tolvane

@@ -1,7 +1,7 @@
 // The main window's sheet calculations on the current feeder, and the review
 // of every judgement.
-#include "app/host.h"
 #include "app/tform1.h"
+#include "host/host.h"
 #include "sheet/feeder_totals.h"
 #include "sheet/judgement.h"
 #include "sheet/review.h"
@@ -41,7 +41,7 @@ void TForm1::Button25Click()
     if (!host) return;
     for (const ReviewReport& report : review.reports) {
         host->scrollToRow(report.row);
-        host->warn(report.text);
+        host->warnYes(report.text);
     }
     if (review.error) {
         host->reportError(review.error->message);

@@ -1,7 +1,7 @@
 // The main window's row editing commands, the popup menu and the clipboard
 // text.
-#include "app/host.h"
 #include "app/tform1.h"
+#include "host/host.h"
 #include "sheet/clipboard_text.h"
 #include "sheet/feeders.h"
 #include "sheet/row_editing.h"

@@ -2,8 +2,8 @@
 #include <filesystem>
 #include <utility>
 
-#include "app/host.h"
 #include "app/tform1.h"
+#include "host/host.h"
 #include "sheet/feeders.h"
 #include "sheet/file_store.h"
 #include "sheet/settings_file.h"
@@ -141,13 +141,24 @@ std::optional<std::string> TForm1::loadSettingsData(std::string_view bytes)
     return reason;
 }
 
+bool TForm1::mayReplaceWork()
+{
+    return !modified || (host && host->ask(kOpenQuestion));
+}
+
 void TForm1::Button1Click()
 {
-    if (!host) return;
-    if (modified && !host->ask(kOpenQuestion)) return;
+    if (!host || !mayReplaceWork()) return;
     std::optional<std::string> path = host->chooseFile(FileDialog::OpenSheet, "");
     if (!path) return;
     FileName = *path;
+    Button8Click();
+}
+
+void TForm1::openSheetFile(const std::string& path)
+{
+    if (!mayReplaceWork()) return;
+    FileName = path;
     Button8Click();
 }
 
@@ -171,14 +182,14 @@ void TForm1::Button8Click()
 void TForm1::Button21Click()
 {
     SettingsFile settings{RadioButton1 ? "1" : "2", Edit2, RadioButton4 ? "4" : "3", RadioButton6 ? "6" : "5"};
-    if (auto reason = replaceFile(strFilePath + kSettingsFileName, writeSettingsFile(settings)))
+    if (auto reason = replaceFile(settingsFolder + kSettingsFileName, writeSettingsFile(settings)))
         if (host) host->reportError(*reason);
 }
 
 void TForm1::Button22Click()
 {
     std::string bytes;
-    const std::string path = strFilePath + kSettingsFileName;
+    const std::string path = settingsFolder + kSettingsFileName;
     auto reason = readWholeFile(path, bytes);
     if (reason) {
         // No settings file yet: the window keeps its defaults.

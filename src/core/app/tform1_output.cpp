@@ -2,10 +2,22 @@
 #include <filesystem>
 
 #include "app/tform1.h"
+#include "output/document.h"
 #include "output/page_record.h"
 #include "text/numbers.h"
 
 namespace tolvane {
+
+TitleBlock TForm1::titleBlock() const
+{
+    TitleBlock title;
+    title.building = Edit1;
+    title.eraDate = eraDateText(Label56, Edit25, Edit26, Edit27);
+    title.date = Label56Visible ? title.eraDate : westernDateText(Edit3, Edit26, Edit27);
+    title.frequency = RadioButton1 ? "60" : RadioButton2 ? "50" : "";
+    title.pageNumbers = RadioButton5;
+    return title;
+}
 
 void TForm1::Button14Click()
 {
@@ -32,19 +44,19 @@ PrintDocument TForm1::printDocument()
         if (!stopped.failure) stopped.failure = PrintFailure{0, col::RowTotal, e.text()};
         return stopped;
     }
-    return layoutPrint(StringGrid1, titleBlockOf(*this));
+    return layoutPrint(StringGrid1, titleBlock());
 }
 
-std::optional<std::string> TForm1::exportWorkbook(const std::string& path, WorkbookMode mode,
+std::optional<ExportFailure> TForm1::exportWorkbook(const std::string& path, WorkbookMode mode,
                                                   const ExportProgress& progress)
 {
     try {
         Button14Click();
         WorkbookPlan plan = mode == WorkbookMode::PerItem ? planPerItem(StringGrid1)
                                                           : planRows18(StringGrid1, maxrowsu, pagesu);
-        return writeWorkbook(path, plan, StringGrid1, titleBlockOf(*this), progress);
+        return writeWorkbook(path, plan, StringGrid1, titleBlock(), progress);
     } catch (const ConversionError& e) {
-        return e.what();
+        return ExportFailure{e.what()};
     }
 }
 

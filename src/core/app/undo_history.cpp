@@ -63,7 +63,7 @@ void UndoHistory::undo(TForm1& form)
 {
     if (undo_.empty()) return;
     redo_.push_back(captureDocument(form));
-    restoreDocument(form, undo_.back());
+    restore(form, undo_.back());
     undo_.pop_back();
 }
 
@@ -71,9 +71,17 @@ void UndoHistory::redo(TForm1& form)
 {
     if (redo_.empty()) return;
     undo_.push_back(captureDocument(form));
-    restoreDocument(form, redo_.back());
+    restore(form, redo_.back());
     redo_.pop_back();
 }
+
+void UndoHistory::restore(TForm1& form, const DocumentState& state)
+{
+    restoreDocument(form, state);
+    if (saved_) form.modified = !(state == *saved_);
+}
+
+void UndoHistory::markSaved(const TForm1& form) { saved_ = captureDocument(form); }
 
 void UndoHistory::clear()
 {

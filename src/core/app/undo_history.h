@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <deque>
 #include <functional>
+#include <optional>
 #include <string>
 
 #include "sheet/sheet.h"
@@ -43,17 +44,23 @@ public:
 
     bool canUndo() const { return !undo_.empty(); }
     bool canRedo() const { return !redo_.empty(); }
+    // Both leave the window modified unless they arrive back at the document
+    // as last saved or loaded.
     void undo(TForm1& form);
     void redo(TForm1& form);
     void clear();
+    // The window's document has just been saved or loaded.
+    void markSaved(const TForm1& form);
 
 private:
     void trim();
+    void restore(TForm1& form, const DocumentState& state);
 
     std::size_t depth_;
     std::size_t cellBudget_;
     std::deque<DocumentState> undo_;
     std::deque<DocumentState> redo_;
+    std::optional<DocumentState> saved_;
 };
 
 }  // namespace tolvane

@@ -3,10 +3,10 @@
 #include <algorithm>
 #include <cmath>
 
-#include "app/host.h"
 #include "cables/corrections.h"
 #include "cables/installation.h"
 #include "cables/lookup_key.h"
+#include "host/host.h"
 #include "text/numbers.h"
 
 namespace tolvane {

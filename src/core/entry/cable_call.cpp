@@ -1,7 +1,7 @@
 #include "entry/cable_call.h"
 
-#include "app/host.h"
 #include "cables/tdensen.h"
+#include "host/host.h"
 
 namespace tolvane {
 

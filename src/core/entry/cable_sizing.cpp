@@ -1,7 +1,7 @@
 #include "entry/cable_sizing.h"
 
-#include "app/host.h"
 #include "cables/tdensen.h"
+#include "host/host.h"
 #include "sizing/cable_offers.h"
 #include "sizing/run_cables.h"
 

@@ -10,9 +10,9 @@
 #include <string_view>
 #include <vector>
 
-#include "app/host.h"
 #include "cables/cable_handback.h"
 #include "cables/impedance.h"
+#include "host/host.h"
 
 namespace tolvane {
 
@@ -63,7 +63,7 @@ std::optional<CableHandBack> firstPassingSize(Form& form, const std::vector<Cabl
             break;
         }
     }
-    if (form.host) form.host->inform(kNoSizePasses);
+    if (form.host) form.host->informYes(kNoSizePasses);
     return std::nullopt;
 }
 

@@ -1,8 +1,8 @@
 #include "entry/entry_steps.h"
 
-#include "app/host.h"
 #include "calc/breaker.h"
 #include "calc/electrical_system.h"
+#include "host/host.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -42,14 +42,14 @@ void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
 {
     if (f.r == kNoR || f.x == kNoX) return;
     if (!hasValue(f.powerFactor)) {
-        if (host) host->inform(msg::EnterPowerFactor);
+        if (host) host->informYes(msg::EnterPowerFactor);
         focus = f.powerFactorControl;
         return;
     }
     double cosTheta = parseDecimal(f.powerFactor);
     // Outside 0..1 there is no sin θ; the impedance would be not-a-number.
     if (!(cosTheta >= 0 && cosTheta <= 1)) {
-        if (host) host->inform(msg::PowerFactorRange);
+        if (host) host->informYes(msg::PowerFactorRange);
         focus = f.powerFactorControl;
         return;
     }
@@ -59,12 +59,12 @@ void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
 bool dropStep(Host* host, std::string& focus, const DropFields& f)
 {
     if (!hasValue(f.current)) {
-        if (host) host->inform(f.missingCurrentMessage);
+        if (host) host->informYes(f.missingCurrentMessage);
         focus = f.currentControl;
         return false;
     }
     if (!hasValue(f.length)) {
-        if (host) host->inform(f.missingLengthMessage);
+        if (host) host->informYes(f.missingLengthMessage);
         focus = f.lengthControl;
         return false;
     }
@@ -104,7 +104,7 @@ bool dropMayBeRecorded(std::string_view drop, std::string_view allowableDrop)
 bool tellDropVerdict(Host* host, DropVerdict verdict)
 {
     auto tell = [host](std::string_view text) {
-        if (host) host->inform(text);
+        if (host) host->informYes(text);
     };
     switch (verdict) {
     case DropVerdict::Passes:

@@ -1,27 +1,24 @@
 #include "entry/tform2.h"
 
-#include "app/host.h"
 #include "app/tform1.h"
-#include "cables/tdensen.h"
 #include "calc/breaker.h"
 #include "calc/checks.h"
 #include "calc/electrical_system.h"
-#include "entry/cable_call.h"
 #include "entry/cable_sizing.h"
 #include "entry/entry_steps.h"
-#include "entry/tform3.h"
 #include "entry/tform5.h"
+#include "host/host.h"
 #include "text/exact_decimal.h"
 #include "text/numbers.h"
 
 namespace tolvane {
 
 TForm2::TForm2(TForm1& form1, Tdensen& densen, TForm3& keypad, TForm5& calculator)
-    : form1_(form1), densen_(densen), keypad_(keypad), calculator_(calculator)
+    : EntryForm(form1, densen, keypad, 1, true), calculator_(calculator)
 {
     ComboBox13Items = textItems({"電灯・コンセント", "電動機(ｺﾝﾃﾞﾝｻ有)", "電動機(ｺﾝﾃﾞﾝｻ無)"});
+    ComboBox14 = "ｹｰﾌﾞﾙﾗｯｸ配線(気中)";
     ComboBox14Items = textItems({"ｹｰﾌﾞﾙﾗｯｸ配線(気中)", "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)", "気中暗渠配線", "保護管配線", "地中保護管配線"});
-    ComboBox16Items = textItems({"H=300", "H=600", "H=1200"});
     SystemItems = {std::begin(kSystemList), std::end(kSystemList)};
     VoltageItems = {std::begin(kVoltageList), std::end(kVoltageList)};
     RatingItems = ratingItems();
@@ -32,11 +29,8 @@ TForm2::TForm2(TForm1& form1, Tdensen& densen, TForm3& keypad, TForm5& calculato
 
 void TForm2::FormShow()
 {
-    modalResult = ModalResult::None;
+    startShowing();
     Label40.clear();
-    // A cable chosen in an earlier, cancelled editing must not be applied here.
-    Label56 = kNoR;
-    Label57 = kNoX;
 
     // The main device box follows the edited row's main device rating.
     if (hasValue(form1_.StringGrid1.cell(8, form1_.uy1))) {
@@ -56,7 +50,6 @@ void TForm2::FormShow()
         (mode() == 1 ? ComboBox3 : ComboBox8) = v->voltage;
         Edit6 = v->referenceVoltage;
     }
-    resetFamilyPrompt(densen_);
 
     try {
         Button14Click();
@@ -68,7 +61,7 @@ void TForm2::FormShow()
         ActiveControl = "Edit2";
     else if (form1_.ux1 == 7)
         ActiveControl = "Edit7";
-    methodLayout();
+    showMethodLayout(true);
 }
 
 void TForm2::Button6Click()
@@ -145,13 +138,6 @@ void TForm2::ComboBox10Change()
 {
     Button10Click();
     Button14Click();
-}
-
-void TForm2::keypadInto(std::string& target)
-{
-    keypad_.FormShow();
-    if (host) host->showKeypad(keypad_);
-    target = keypad_.Edit1;
 }
 
 void TForm2::Button15Click()
@@ -246,79 +232,6 @@ void TForm2::ComboBox1Change() { Button7Click(); }
 void TForm2::ComboBox17Change() { Button7Click(); }
 void TForm2::ComboBox15Change() { Button7Click(); }
 
-void TForm2::RadioButton1Click()
-{
-    RadioButton1 = true;
-    RadioButton2 = RadioButton5 = false;
-    Button14Click();
-}
-
-void TForm2::RadioButton2Click()
-{
-    RadioButton2 = true;
-    RadioButton1 = RadioButton5 = false;
-    Button14Click();
-}
-
-void TForm2::RadioButton5Click()
-{
-    RadioButton5 = true;
-    RadioButton1 = RadioButton2 = false;
-    Button14Click();
-}
-
-void TForm2::methodLayout()
-{
-    MethodLayout layout = methodLayoutOf(ComboBox14);
-    ComboBox16Visible = layout.depthVisible;
-    Button11Lower = layout.cableButtonLower;
-    Label58 = layout.note;
-}
-
-void TForm2::ComboBox14Change()
-{
-    methodLayout();
-    ActiveControl = "Button11";
-    if (methodLayoutOf(ComboBox14).opensCableWindow) Button11Click();
-}
-
-void TForm2::ComboBox16Change() { Button11Click(); }
-
-void TForm2::Button11Click()
-{
-    densen_.cableChosen = false;
-    Button8Click();
-    if (densen_.cableChosen) afterCableChosen();
-    densen_.cableChosen = false;
-}
-
-void TForm2::afterCableChosen()
-{
-    Button9Click();
-    Button10Click();
-    Button12Click();
-}
-
-CableCaller TForm2::cableCaller() const { return {1, ComboBox14, ComboBox16, ComboBox2, form1_.frequency()}; }
-
-void TForm2::takeHandBack(const CableHandBack& handBack)
-{
-    Edit8 = handBack.cable;
-    Edit9 = handBack.allowable;
-    Label56 = handBack.r;
-    Label57 = handBack.x;
-    Label43 = handBack.size;
-}
-
-void TForm2::Button8Click()
-{
-    int top = Top;
-    Top = -3000;
-    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, cableCaller());
-    Top = top;
-    if (handBack) takeHandBack(*handBack);
-}
-
 void TForm2::Button18Click()
 {
     const CableFamily* family = familyToSize(densen_, host);
@@ -327,21 +240,14 @@ void TForm2::Button18Click()
     const std::string& current = single ? Edit5 : Edit3;
     const std::string& rating = single ? ComboBox4 : ComboBox9;
     auto trySize = [&](TForm2& trial, const CableHandBack& size) {
-        trial.takeHandBack(size);
-        trial.Edit10 = kNoZ;
-        trial.Button9Click();
-        if (trial.Edit10 == kNoZ || !trial.runDrop()) return SizeTrial::Stop;
-        trial.Button14Click();
+        if (!trial.takeTrialSize(size, trial.Edit10)) return SizeTrial::Stop;
         const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
                             !CheckCableCurrent(trial.Edit9, current, trial.Edit8) &&
                             !(hasValue(rating) && CheckBreakerAgainstCable(trial.Edit9, rating));
         return passes ? SizeTrial::Passes : SizeTrial::Fails;
     };
     const std::string& system = single ? ComboBox2 : ComboBox7;
-    if (auto size = firstPassingSize(*this, sizesToTry(densen_, cableCaller(), *family, Edit8, system), trySize)) {
-        takeHandBack(*size);
-        afterCableChosen();
-    }
+    takeFoundSize(firstPassingSize(*this, sizesToTry(densen_, cableCaller(), *family, Edit8, system), trySize));
 }
 
 void TForm2::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10}); }
@@ -357,16 +263,7 @@ bool TForm2::runDrop()
                      msg::EnterFeederLength, Edit10, Label60});
 }
 
-void TForm2::Button10Click() { runDrop(); }
-
-void TForm2::Button12Click()
-{
-    const std::string& current = mode() == 1 ? Edit5 : Edit3;
-    if (auto warning = CheckCableCurrent(Edit9, current, Edit8)) {
-        if (host) host->inform(*warning);
-        Button11Click();
-    }
-}
+void TForm2::Button12Click() { checkCable(Edit9, mode() == 1 ? Edit5 : Edit3, Edit8); }
 
 void TForm2::Button13Click()
 {
@@ -394,25 +291,8 @@ void TForm2::Button7Click()
 
 void TForm2::Button4Click()
 {
-    if (Edit10 == kNoZ) {
-        if (host) host->inform(msg::ChooseCable);
-        return;
-    }
-    int recorded = mode();
-    std::string& current = recorded == 1 ? Edit5 : Edit3;
-    if (!hasValue(current)) {
-        if (host) host->inform(msg::EnterDesignLoadCurrent);
-        ActiveControl = recorded == 1 ? "Edit5" : "Edit3";
-        return;
-    }
-    Button9Click();
-    // A missing length is told by the drop step; recording waits for it.
-    if (!runDrop()) return;
-    Button12Click();
-    Button14Click();
-    Label56 = kNoR;
-    Label57 = kNoX;
-    if (!tellDropVerdict(host, judgeDrop(Label60, Label70))) return;
+    const int recorded = mode();
+    if (!recordChecks(Edit10, recorded == 1 ? Edit5 : Edit3, recorded == 1 ? "Edit5" : "Edit3")) return;
     const std::string& rating = recorded == 1 ? ComboBox4 : ComboBox9;
     if (auto question = CheckBreakerAgainstCable(Edit9, rating)) {
         if (host && host->ask(*question)) {
@@ -426,26 +306,18 @@ void TForm2::Button4Click()
     modalResult = ModalResult::Ok;
 }
 
-void TForm2::Button5Click() { modalResult = ModalResult::Cancel; }
-
-void TForm2::FormClose() { modalResult = ModalResult::Cancel; }
-
 bool TForm2::DblClick(std::string_view control)
 {
-    std::string* field = control == "Edit2"        ? &Edit2
-                         : control == "Edit4"      ? &Edit4
-                         : control == "Edit8"      ? &Edit8
-                         : control == "Edit9"      ? &Edit9
-                         : control == "Edit10"     ? &Edit9  // clears the allowable current, not Z
-                         : control == "Edit12"     ? &Edit12
-                         : control == "ComboBox4"  ? &ComboBox4
-                         : control == "ComboBox9"  ? &ComboBox9
-                         : control == "ComboBox11" ? &ComboBox11
-                         : control == "ComboBox12" ? &ComboBox12
-                                                   : nullptr;
-    if (!field) return false;
-    field->clear();
-    return true;
+    return clearOnDoubleClick(control, {{"Edit2", &Edit2},
+                                        {"Edit4", &Edit4},
+                                        {"Edit8", &Edit8},
+                                        {"Edit9", &Edit9},
+                                        {"Edit10", &Edit9},  // clears the allowable current, not Z
+                                        {"Edit12", &Edit12},
+                                        {"ComboBox4", &ComboBox4},
+                                        {"ComboBox9", &ComboBox9},
+                                        {"ComboBox11", &ComboBox11},
+                                        {"ComboBox12", &ComboBox12}});
 }
 
 }  // namespace tolvane

@@ -8,39 +8,24 @@
 #include <string_view>
 #include <vector>
 
-#include "cables/cable_handback.h"
-#include "entry/modal_result.h"
+#include "entry/entry_form.h"
 
 namespace tolvane {
 
-class Host;
-class TForm1;
-class TForm3;
 class TForm5;
-class Tdensen;
 
-class TForm2 {
+class TForm2 : public EntryForm {
 public:
     TForm2(TForm1& form1, Tdensen& densen, TForm3& keypad, TForm5& calculator);
 
-    static constexpr std::string_view Caption = "データー入力フォーム";
     static constexpr std::string_view Heading = "系統パターン登録画面";
     static constexpr std::string_view Button6Caption = "単独幹線";
     static constexpr std::string_view Button1Caption = "住宅幹線";
-    static constexpr std::string_view Button4Caption = "登録";
-    static constexpr std::string_view Button5Caption = "キャンセル";
-    static constexpr std::string_view Button11Caption = "電線・ケーブル表呼出";
     static constexpr std::string_view Button9Caption = "インピーダンスの計算";
     static constexpr std::string_view Button10Caption = "単独の電圧降下計算";
     static constexpr std::string_view Button12Caption = "電流値とケーブルサイズ等のチェック";
     static constexpr std::string_view Button14Caption = "許容電圧降下の計算";
     static constexpr std::string_view Button2Caption = "負荷容量から計算";
-    static constexpr std::string_view KeypadButtonCaption = "数値入力";  // Button15, Button16, Button17
-    static constexpr std::string_view RadioButton1Caption = "電気使用場所に設けた変圧器から供給";
-    static constexpr std::string_view RadioButton1Note = "※マンションなど専用変圧器の場合も含む";
-    static constexpr std::string_view RadioButton2Caption = "電気事業者から低圧で電気の供給を受ける";
-    static constexpr std::string_view RadioButton5Caption = "指定した電圧降下(%)で計算する";
-    static constexpr std::string_view DropTableCaption = "※内線規程に記載されている電圧降下許容値";
     static constexpr std::string_view RadioButton3Caption = "1系統";
     static constexpr std::string_view RadioButton4Caption = "2系統";
     static constexpr std::string_view MainDeviceOff = "無し";
@@ -53,26 +38,11 @@ public:
     std::string ComboBox13 = "電灯・コンセント";  // load kind
     std::vector<std::string> ComboBox13Items;
     std::string Edit4 = "0.95";               // power factor
-    std::string ComboBox14 = "ｹｰﾌﾞﾙﾗｯｸ配線(気中)";  // installation method
-    std::vector<std::string> ComboBox14Items;
-    std::string Label58;                      // method a cable rack is rated under
-    std::string ComboBox16 = "H=600";         // burial depth
-    std::vector<std::string> ComboBox16Items;
-    bool ComboBox16Visible = false;
-    bool Button11Lower = false;               // cable button placed below the depth list
     std::string Edit8;                        // cable designation
     std::string Edit9;                        // allowable current
     std::string Edit10 = "Z";                 // impedance
-    std::string Label56 = "R";                // R of the chosen cable
-    std::string Label57 = "X";                // X of the chosen cable
-    std::string Label43 = "sq";               // conductor size
-    std::string Label60;                      // drop of the run
-    bool RadioButton1 = true;                 // transformer on the premises
-    bool RadioButton2 = false;                // low-voltage supply from the utility
-    bool RadioButton5 = false;                // given percentage
     std::string Edit11 = "3";                 // percentage
     std::string Edit6 = "200";                // reference voltage
-    std::string Label70;                      // allowable drop
     std::string Edit12;                       // remarks
 
     // ---- which area shows: single feeder (mode 1) or dwelling feeder (mode 2)
@@ -113,15 +83,7 @@ public:
     std::vector<std::string> SystemItems, VoltageItems, RatingItems, LengthItems, SegmentLengthItems,
         DwellingItems;
 
-    // Vertical position; moved out of sight while the cable window is shown.
-    int Top = 0;
-    std::string ActiveControl;
-    ModalResult modalResult = ModalResult::None;
-    bool closeRequested() const { return modalResult != ModalResult::None; }
-
-    Host* host = nullptr;
-
-    // ---- handlers
+    // ---- handlers (the shared ones are EntryForm's)
     void FormShow();
     void Button6Click();   // "単独幹線"
     void Button1Click();   // "住宅幹線"
@@ -145,40 +107,25 @@ public:
     void ComboBox1Change();
     void ComboBox17Change();
     void ComboBox15Change();
-    void RadioButton1Click();
-    void RadioButton2Click();
-    void RadioButton5Click();
-    void ComboBox14Change();
-    void ComboBox16Change();
-    void Button11Click();  // "電線・ケーブル表呼出"
-    void Button8Click();   // shows the cable window
-    void Button9Click();   // impedance
-    void Button10Click();  // drop
-    void Button12Click();  // cable check
-    void Button13Click();  // automatic breaker choice
-    void Button14Click();  // allowable drop
-    void Button7Click();   // dwelling-feeder design current
-    void Button4Click();   // "登録"
-    void Button5Click();   // "キャンセル"
-    void FormClose();      // the window's close box
-    void Button18Click();  // "ケーブル自動選定"
+    void Button9Click() override;   // impedance
+    void Button12Click() override;  // cable check
+    void Button13Click();           // automatic breaker choice
+    void Button14Click() override;  // allowable drop
+    void Button7Click();            // dwelling-feeder design current
+    void Button4Click();            // "登録"
+    void Button18Click();           // "ケーブル自動選定"
 
     // A double-click on one of the clearing controls; false for other names.
     bool DblClick(std::string_view control);
 
-private:
-    bool runDrop();
-    void methodLayout();
-    void referenceVoltageOfShownSystem();
-    void keypadInto(std::string& target);
-    void openCableTable();
-    CableCaller cableCaller() const;
-    void takeHandBack(const CableHandBack& handBack);
-    void afterCableChosen();
+protected:
+    CableFields cableFields() override { return {Edit8, Edit9}; }
+    std::string_view feederSystem() const override { return ComboBox2; }
+    bool runDrop() override;
 
-    TForm1& form1_;
-    Tdensen& densen_;
-    TForm3& keypad_;
+private:
+    void referenceVoltageOfShownSystem();
+
     TForm5& calculator_;
 };
 

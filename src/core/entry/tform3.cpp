@@ -53,6 +53,15 @@ void TForm3::Button23Click()
     modalResult = ModalResult::Cancel;
 }
 
+void TForm3::backspace()
+{
+    if (Edit1.empty()) return;
+    std::size_t last = Edit1.size() - 1;
+    while (last > 0 && (static_cast<unsigned char>(Edit1[last]) & 0xC0) == 0x80) --last;  // whole UTF-8 character
+    if (Edit1.compare(last, std::string::npos, ".") == 0) ten = 0;
+    Edit1.erase(last);
+}
+
 bool TForm3::press(std::string_view key)
 {
     if (key.size() == 1 && key[0] >= '1' && key[0] <= '9') {

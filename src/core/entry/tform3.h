@@ -43,6 +43,9 @@ public:
     // One key by its face: "0".."9", ".", "C", "登録", "キャンセル".
     // False for any other text.
     bool press(std::string_view key);
+    // Backspace typed on the keyboard: takes back the last character; a
+    // decimal point taken back may be typed again.
+    void backspace();
 
 private:
     void digit(char d);

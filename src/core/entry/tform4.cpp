@@ -1,14 +1,11 @@
 #include "entry/tform4.h"
 
-#include "app/host.h"
 #include "app/tform1.h"
-#include "cables/tdensen.h"
 #include "calc/checks.h"
-#include "entry/cable_call.h"
 #include "entry/cable_sizing.h"
 #include "entry/entry_steps.h"
 #include "entry/tform2.h"
-#include "entry/tform3.h"
+#include "host/host.h"
 #include "sheet/tree_marks.h"
 #include "sizing/trial_feeder.h"
 #include "text/numbers.h"
@@ -16,16 +13,18 @@
 namespace tolvane {
 
 TForm4::TForm4(TForm1& form1, TForm2& feederForm, Tdensen& densen, TForm3& keypad)
-    : form1_(form1), feederForm_(feederForm), densen_(densen), keypad_(keypad)
+    : EntryForm(form1, densen, keypad, 2, false), feederForm_(feederForm)
 {
     ComboBox6Items = numberItems(1, 100);
     ComboBox1Items = numberItems(1, 20);
     ComboBox1Items.insert(ComboBox1Items.begin(), "");
     ComboBox2Items = textItems({"", "階", "Ｆ", "棟", "部屋", "工区"});
     RatingItems = ratingItems();
+    ComboBox14 = "気中暗渠配線";
     ComboBox14Items = textItems({"気中暗渠配線", "保護管配線", "地中保護管配線", "ｹｰﾌﾞﾙﾗｯｸ配線(気中)", "ｹｰﾌﾞﾙﾗｯｸ配線(蓋付)"});
-    ComboBox16Items = textItems({"H=300", "H=600", "H=1200"});
 }
+
+std::string_view TForm4::feederSystem() const { return feederForm_.ComboBox2; }
 
 namespace {
 
@@ -65,11 +64,8 @@ void TForm4::storeSupply()
 
 void TForm4::FormShow()
 {
-    modalResult = ModalResult::None;
+    startShowing();
     loadSupply();
-    // A cable chosen in an earlier, cancelled editing must not be applied here.
-    Label56 = kNoR;
-    Label57 = kNoX;
 
     CheckBox1 = false;
     MainDeviceCompact = false;
@@ -91,10 +87,7 @@ void TForm4::FormShow()
     if (Edit11.empty()) Edit11 = "0";
     if (Edit12.empty()) Edit12 = kNoZ;
 
-    MethodLayout layout = methodLayoutOf(ComboBox14);
-    ComboBox16Visible = layout.depthVisible;
-    Button11Lower = layout.cableButtonLower;
-    Label58 = layout.note;
+    showMethodLayout(true);
 
     try {
         Button10Click();
@@ -102,7 +95,6 @@ void TForm4::FormShow()
     } catch (const ConversionError& e) {
         if (host) host->reportError(e.what());
     }
-    resetFamilyPrompt(densen_);
 
     switch (form1_.ux1) {
     case 4:
@@ -139,8 +131,6 @@ bool TForm4::runDrop()
                      msg::EnterLength, Edit12, Label60});
 }
 
-void TForm4::Button10Click() { runDrop(); }
-
 void TForm4::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit6, "Edit6", Edit12}); }
 
 void TForm4::Button14Click()
@@ -152,51 +142,12 @@ void TForm4::Button14Click()
     storeSupply();
 }
 
-void TForm4::Button12Click()
-{
-    if (auto warning = CheckCableCurrent(Edit11, ComboBox15, Edit10)) {
-        if (host) host->inform(*warning);
-        Button11Click();
-    }
-}
-
-void TForm4::Button11Click()
-{
-    densen_.cableChosen = false;
-    Button8Click();
-    if (densen_.cableChosen) afterCableChosen();
-    densen_.cableChosen = false;
-}
+void TForm4::Button12Click() { checkCable(Edit11, ComboBox15, Edit10); }
 
 void TForm4::afterCableChosen()
 {
-    Button9Click();
-    Button10Click();
-    Button12Click();
+    EntryForm::afterCableChosen();
     Button14Click();
-}
-
-CableCaller TForm4::cableCaller() const
-{
-    return {2, ComboBox14, ComboBox16, feederForm_.ComboBox2, form1_.frequency()};
-}
-
-void TForm4::takeHandBack(const CableHandBack& handBack)
-{
-    Edit10 = handBack.cable;
-    Edit11 = handBack.allowable;
-    Label56 = handBack.r;
-    Label57 = handBack.x;
-    Label43 = handBack.size;
-}
-
-void TForm4::Button8Click()
-{
-    int top = Top;
-    Top = -3000;
-    std::optional<CableHandBack> handBack = showCableWindow(host, densen_, cableCaller());
-    Top = top;
-    if (handBack) takeHandBack(*handBack);
 }
 
 // The feeder of the edited row, with the row as the form holds it and the
@@ -229,38 +180,18 @@ void TForm4::Button18Click()
     if (!sizes.empty()) {
         TForm4 largest = *this;
         largest.host = nullptr;
-        largest.takeHandBack(sizes.back());
-        largest.Edit12 = kNoZ;
-        largest.Button9Click();
+        largest.takeSizeWithImpedance(sizes.back(), largest.Edit12);
         unavoidable = judgeFeeder(sizes.back(), largest.Edit12);
     }
     auto trySize = [&](TForm4& trial, const CableHandBack& size) {
-        trial.takeHandBack(size);
-        trial.Edit12 = kNoZ;
-        trial.Button9Click();
-        if (trial.Edit12 == kNoZ || !trial.runDrop()) return SizeTrial::Stop;
-        trial.Button14Click();
+        if (!trial.takeTrialSize(size, trial.Edit12)) return SizeTrial::Stop;
         const bool passes = dropMayBeRecorded(trial.Label60, trial.Label70) &&
                             !CheckCableCurrent(trial.Edit11, ComboBox15, trial.Edit10) &&
                             noWorseThan(judgeFeeder(size, trial.Edit12), unavoidable);
         return passes ? SizeTrial::Passes : SizeTrial::Fails;
     };
-    if (auto size = firstPassingSize(*this, sizes, trySize)) {
-        takeHandBack(*size);
-        afterCableChosen();
-    }
+    takeFoundSize(firstPassingSize(*this, sizes, trySize));
 }
-
-void TForm4::ComboBox14Change()
-{
-    MethodLayout layout = methodLayoutOf(ComboBox14);
-    ComboBox16Visible = layout.depthVisible;
-    Button11Lower = layout.cableButtonLower;
-    ActiveControl = "Button11";
-    if (layout.opensCableWindow) Button11Click();
-}
-
-void TForm4::ComboBox16Change() { Button11Click(); }
 
 void TForm4::ComboBox6Change()
 {
@@ -270,9 +201,7 @@ void TForm4::ComboBox6Change()
 
 void TForm4::Button16Click()
 {
-    keypad_.FormShow();
-    if (host) host->showKeypad(keypad_);
-    ComboBox6 = keypad_.Edit1;
+    keypadInto(ComboBox6);
     Button10Click();
     Button14Click();
 }
@@ -301,27 +230,6 @@ void TForm4::Button1Click()
     MainDevicePictureVisible = false;
 }
 
-void TForm4::RadioButton1Click()
-{
-    RadioButton1 = true;
-    RadioButton2 = RadioButton5 = false;
-    Button14Click();
-}
-
-void TForm4::RadioButton2Click()
-{
-    RadioButton2 = true;
-    RadioButton1 = RadioButton5 = false;
-    Button14Click();
-}
-
-void TForm4::RadioButton5Click()
-{
-    RadioButton5 = true;
-    RadioButton1 = RadioButton2 = false;
-    Button14Click();
-}
-
 void TForm4::Edit13Change() { storeSupply(); }
 
 void TForm4::Edit2MouseDown() { ActiveControl = "Button11"; }
@@ -331,44 +239,19 @@ void TForm4::ComboBox1MouseEnter() { ActiveControl = "Edit5"; }
 
 void TForm4::Button4Click()
 {
-    if (Edit12 == kNoZ) {
-        if (host) host->inform(msg::ChooseCable);
-        return;
-    }
-    if (!hasValue(ComboBox15)) {
-        if (host) host->inform(msg::EnterDesignLoadCurrent);
-        ActiveControl = "ComboBox15";
-        return;
-    }
-    Button9Click();
-    // A missing length is told by the drop step; recording waits for it.
-    if (!runDrop()) return;
-    Button12Click();
-    Button14Click();
-    Label56 = kNoR;
-    Label57 = kNoX;
-    if (!tellDropVerdict(host, judgeDrop(Label60, Label70))) return;
-    modalResult = ModalResult::Ok;
+    if (recordChecks(Edit12, ComboBox15, "ComboBox15")) modalResult = ModalResult::Ok;
 }
-
-void TForm4::Button5Click() { modalResult = ModalResult::Cancel; }
-
-void TForm4::FormClose() { modalResult = ModalResult::Cancel; }
 
 bool TForm4::DblClick(std::string_view control)
 {
-    std::string* field = control == "Edit1"        ? &Edit1
-                         : control == "Edit5"      ? &Edit5
-                         : control == "Edit6"      ? &Edit6
-                         : control == "Edit8"      ? &Edit8
-                         : control == "Edit9"      ? &Edit9
-                         : control == "ComboBox1"  ? &ComboBox1
-                         : control == "ComboBox2"  ? &ComboBox2
-                         : control == "ComboBox12" ? &ComboBox12
-                                                   : nullptr;
-    if (!field) return false;
-    field->clear();
-    return true;
+    return clearOnDoubleClick(control, {{"Edit1", &Edit1},
+                                        {"Edit5", &Edit5},
+                                        {"Edit6", &Edit6},
+                                        {"Edit8", &Edit8},
+                                        {"Edit9", &Edit9},
+                                        {"ComboBox1", &ComboBox1},
+                                        {"ComboBox2", &ComboBox2},
+                                        {"ComboBox12", &ComboBox12}});
 }
 
 }  // namespace tolvane

@@ -2,8 +2,8 @@
 
 #include <cmath>
 
-#include "app/host.h"
 #include "calc/power.h"
+#include "host/host.h"
 #include "text/numbers.h"
 
 namespace tolvane {

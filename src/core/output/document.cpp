@@ -1,29 +1,19 @@
 #include "output/document.h"
 
-#include "app/tform1.h"
 #include "text/numbers.h"
 
 namespace tolvane {
 
-std::string eraDateText(const TForm1& form)
+std::string eraDateText(std::string_view era, std::string_view year, std::string_view month, std::string_view day)
 {
-    return form.Label56 + " " + form.Edit25 + " 年 " + form.Edit26 + " 月 " + form.Edit27 + " 日";
+    std::string text(era);
+    text.append(" ").append(year).append(" 年 ").append(month).append(" 月 ").append(day).append(" 日");
+    return text;
 }
 
-std::string westernDateText(const TForm1& form)
+std::string westernDateText(std::string_view year, std::string_view month, std::string_view day)
 {
-    return " " + form.Edit3 + " 年 " + form.Edit26 + " 月 " + form.Edit27 + " 日";
-}
-
-TitleBlock titleBlockOf(const TForm1& form)
-{
-    TitleBlock title;
-    title.building = form.Edit1;
-    title.eraDate = eraDateText(form);
-    title.date = form.Label56Visible ? title.eraDate : westernDateText(form);
-    title.frequency = form.RadioButton1 ? "60" : form.RadioButton2 ? "50" : "";
-    title.pageNumbers = form.RadioButton5;
-    return title;
+    return eraDateText("", year, month, day);
 }
 
 int documentLastRow(const Sheet& sheet)

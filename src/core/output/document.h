@@ -11,14 +11,13 @@
 
 namespace tolvane {
 
-class TForm1;
-
 inline constexpr const char* kFormNumber = "(様式 電－８－１) ";
 inline constexpr const char* kDocumentTitle = "電路計算書（幹線用）";
 inline constexpr const char* kFormMark = "Ｈ２１";
 inline constexpr const char* kFrequencyLabel = "周波数 [Hz]：";
 
-// The title block as the main window holds it when an output starts.
+// The title block as the main window holds it when an output starts; the
+// main window fills it in (TForm1::titleBlock).
 struct TitleBlock {
     std::string building;      // Edit1
     std::string eraDate;       // era form of the date (what the print shows)
@@ -26,12 +25,11 @@ struct TitleBlock {
     std::string frequency;     // "60", "50", or "" when neither is chosen
     bool pageNumbers = true;   // RadioButton5 "印刷する"
 };
-TitleBlock titleBlockOf(const TForm1& form);
 
 // Era form: era label + " " + era year + " 年 " + month + " 月 " + day + " 日".
-std::string eraDateText(const TForm1& form);
+std::string eraDateText(std::string_view era, std::string_view year, std::string_view month, std::string_view day);
 // Western form: " " + western year + " 年 " + month + " 月 " + day + " 日".
-std::string westernDateText(const TForm1& form);
+std::string westernDateText(std::string_view year, std::string_view month, std::string_view day);
 
 // Last row of the document: the highest row whose tree mark is neither empty
 // nor a single blank; 0 when there is none.

@@ -18,6 +18,9 @@ namespace tolvane {
 inline constexpr const char* kPrintFont = "ＭＳ 明朝";
 inline constexpr int kPrintUnitsPerInch = 600;
 inline constexpr const char* kPrintFailedMessage = "情報不足で印刷出来ませんでした。";
+// Asked when the printer keeps paper other than A4 landscape.
+inline constexpr const char* kPaperNotA4Notice =
+    "計算書は A4 横の大きさで描かれるため、用紙からはみ出す部分は印刷されません。このまま印刷しますか？";
 
 // Text whose top-left corner is at (x, y); size in points.
 struct DrawText {

@@ -37,43 +37,43 @@ bool sameName(const std::string& a, const std::string& b)
            });
 }
 
-// Appends "(counter)", cutting the name first if the result would be too long.
-std::string withCounter(const std::string& name, int counter)
-{
-    std::string suffix = "(" + std::to_string(counter) + ")";
-    std::size_t room = kMaxSheetNameLength - std::min(kMaxSheetNameLength, suffix.size());
-    return firstCharacters(name, room) + suffix;
-}
-
 }  // namespace
 
-std::string validSheetName(std::string name)
+std::string validSheetName(const SheetTitle& title)
 {
+    std::string name = title.text;
     for (char& c : name)
         if (c == ':' || c == '\\' || c == '/' || c == '?' || c == '*' || c == '[' || c == ']') c = '_';
+    const std::size_t room = kMaxSheetNameLength - std::min(kMaxSheetNameLength, characterCount(title.suffix));
+    if (characterCount(name) > room) name = firstCharacters(name, room);
+    name += title.suffix;
     if (!name.empty() && name.front() == '\'') name.front() = '_';
-    if (!name.empty() && name.back() == '\'') name.back() = '_';
-    if (characterCount(name) > kMaxSheetNameLength) name = firstCharacters(name, kMaxSheetNameLength);
     if (!name.empty() && name.back() == '\'') name.back() = '_';
     return name;
 }
 
-std::vector<std::string> uniqueSheetNames(std::vector<std::string> titles)
+std::vector<std::string> uniqueSheetNames(std::vector<SheetTitle> titles)
 {
+    std::vector<std::string> names;
+    names.reserve(titles.size());
     int counter = 0;
-    for (std::size_t k = 1; k < titles.size(); ++k) {
-        // One pass compares with every earlier title in order, as the titles
-        // lengthen; further passes only run when a lengthened title met an
-        // earlier one it had already passed.
+    for (SheetTitle& title : titles) {
+        // One pass compares with every earlier name in order, as the title
+        // lengthens; further passes only run when a lengthened title met an
+        // earlier name it had already passed.
+        std::string name = validSheetName(title);
         bool clash = true;
         while (clash) {
-            for (std::size_t j = 0; j < k; ++j)
-                if (sameName(titles[k], titles[j])) titles[k] = withCounter(titles[k], ++counter);
-            clash = std::any_of(titles.begin(), titles.begin() + static_cast<std::ptrdiff_t>(k),
-                                [&](const std::string& t) { return sameName(t, titles[k]); });
+            for (const std::string& earlier : names)
+                if (sameName(name, earlier)) {
+                    title.suffix += "(" + std::to_string(++counter) + ")";
+                    name = validSheetName(title);
+                }
+            clash = std::any_of(names.begin(), names.end(), [&](const std::string& n) { return sameName(n, name); });
         }
+        names.push_back(std::move(name));
     }
-    return titles;
+    return names;
 }
 
 WorkbookPlan planPerItem(const Sheet& sheet)
@@ -110,22 +110,22 @@ WorkbookPlan planPerItem(const Sheet& sheet)
     }
 
     plan.variant = ItemVariant::Large;
-    std::vector<std::string> titles;
+    std::vector<SheetTitle> titles;
     for (auto it = feeders.lower_bound(1); it != feeders.end() && it->first <= lastNumber; ++it) {
         const Feeder& feeder = it->second;
         int r = feeder.head;
         const int end = feeder.head + feeder.rows - 1;
         for (int i = 1; i <= feeder.pages; ++i) {
-            std::string title = firstName + sheet.cell(col::Name, feeder.head);
-            if (feeder.pages > 1) title += " (" + std::to_string(i) + ")";
-            titles.push_back(validSheetName(std::move(title)));
+            // The page number stays whole; a long feeder name is cut instead.
+            titles.push_back({firstName + sheet.cell(col::Name, feeder.head),
+                              feeder.pages > 1 ? " (" + std::to_string(i) + ")" : ""});
             WorksheetPlan page;
             for (int x = kFirstItemRow; x <= kLastItemRow && r <= end; x += 2, ++r) page.lines.push_back({r, x});
             plan.worksheets.push_back(std::move(page));
         }
     }
-    titles = uniqueSheetNames(std::move(titles));
-    for (std::size_t k = 0; k < titles.size(); ++k) plan.worksheets[k].name = std::move(titles[k]);
+    std::vector<std::string> names = uniqueSheetNames(std::move(titles));
+    for (std::size_t k = 0; k < names.size(); ++k) plan.worksheets[k].name = std::move(names[k]);
     if (plan.worksheets.empty()) plan.worksheets.push_back({firstName, {}});
     return plan;
 }

@@ -32,14 +32,24 @@ struct WorkbookPlan {
 
 inline constexpr std::size_t kMaxSheetNameLength = 31;
 
-// A name a spreadsheet accepts: the characters : \ / ? * [ ] (and an
-// apostrophe at either end) become "_", and the name is cut to 31 characters.
-std::string validSheetName(std::string name);
+// A worksheet title in two parts: the text, which is cut when the whole
+// title is too long ("電路計算書 " and the feeder's name), and the suffix,
+// which always stays whole (the page " (2)" and the counters "(1)").
+struct SheetTitle {
+    std::string text;
+    std::string suffix;
+};
 
-// Makes every title differ from the titles before it: at each earlier equal
-// title a counter shared by the whole list grows by one and "(counter)" is
-// appended. Comparison ignores ASCII case, as spreadsheets do.
-std::vector<std::string> uniqueSheetNames(std::vector<std::string> titles);
+// A name a spreadsheet accepts: the characters : \ / ? * [ ] (and an
+// apostrophe at either end) become "_", and the text is cut so that text and
+// suffix together hold at most 31 characters.
+std::string validSheetName(const SheetTitle& title);
+
+// Makes every name differ from the names before it: at each earlier equal
+// name a counter shared by the whole list grows by one and "(counter)" is
+// appended to the title's suffix. Comparison ignores ASCII case, as
+// spreadsheets do. Returns the valid names.
+std::vector<std::string> uniqueSheetNames(std::vector<SheetTitle> titles);
 
 // Per-item export: at most 18 used rows go on one worksheet "電路計算書 ";
 // otherwise every feeder gets worksheets of its own, 18 of its rows each.

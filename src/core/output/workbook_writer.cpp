@@ -9,6 +9,7 @@
 #include <system_error>
 #include <tuple>
 
+#include "sheet/file_store.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -20,28 +21,6 @@ std::string trimmed(const std::string& text)
     std::size_t b = text.find_first_not_of(' ');
     if (b == std::string::npos) return {};
     return text.substr(b, text.find_last_not_of(' ') - b + 1);
-}
-
-// "1,234" or "12,345,678.9": groups of three digits after the first.
-bool isGroupedNumber(const std::string& s, int& decimals)
-{
-    std::size_t i = (s.front() == '-' || s.front() == '+') ? 1 : 0;
-    std::size_t point = s.find('.');
-    std::string integer = s.substr(i, point == std::string::npos ? std::string::npos : point - i);
-    std::size_t firstComma = integer.find(',');
-    if (firstComma == 0 || firstComma > 3) return false;
-    for (std::size_t p = firstComma; p < integer.size(); p += 4) {
-        if (integer[p] != ',' || p + 4 > integer.size()) return false;
-        for (std::size_t d = p + 1; d < p + 4; ++d)
-            if (integer[d] < '0' || integer[d] > '9') return false;
-    }
-    for (std::size_t d = 0; d < firstComma; ++d)
-        if (integer[d] < '0' || integer[d] > '9') return false;
-    decimals = point == std::string::npos ? 0 : static_cast<int>(s.size() - point - 1);
-    if (point != std::string::npos)
-        for (std::size_t d = point + 1; d < s.size(); ++d)
-            if (s[d] < '0' || s[d] > '9') return false;
-    return true;
 }
 
 struct FormatKey {
@@ -196,21 +175,16 @@ TypedEntry typedEntry(const std::string& text)
     TypedEntry entry;
     std::string s = trimmed(text);
     if (s.empty()) return entry;
-    std::optional<double> value;
-    if (s.find(',') == std::string::npos) {
-        value = tryParseDecimal(s);
-    } else if (int decimals = 0; isGroupedNumber(s, decimals)) {
-        value = parseGrouped(s);
-        entry.grouped = true;
-        entry.decimals = decimals;
-    }
-    if (!value || !std::isfinite(*value)) return TypedEntry{};
+    std::optional<GroupedNumber> number = tryParseGrouped(s);
+    if (!number || !std::isfinite(number->value)) return TypedEntry{};
     entry.number = true;
-    entry.value = *value;
+    entry.value = number->value;
+    entry.grouped = number->grouped;
+    entry.decimals = number->decimals;
     return entry;
 }
 
-std::optional<std::string> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
+std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
                                          const TitleBlock& title, const ExportProgress& progress)
 {
     const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
@@ -222,46 +196,50 @@ std::optional<std::string> writeWorkbook(const std::string& path, const Workbook
     position += plan.feeders;  // the title list
     advance();
 
-    // Written beside the target and renamed over it only when complete, so a
-    // failed export never destroys an earlier workbook.
-    const std::string partial = path + ".part";
+    // Written beside the target (through any links to it) and renamed over it
+    // only when complete, so a failed export never destroys an earlier
+    // workbook and a link stays a link.
+    std::string target;
+    if (auto reason = resolveSaveTarget(path, target)) return ExportFailure{*reason, true};
+    const std::string partial = target + ".part";
     lxw_workbook* book = workbook_new(partial.c_str());
-    if (!book) return "ブックを作成できません: " + path;
+    if (!book) return ExportFailure{"ブックを作成できません: " + path, true};
     Formats formats(book);
     const WorksheetTemplate templatePage = buildTemplate(title, advance);
 
-    std::optional<std::string> error;
+    std::optional<ExportFailure> error;
     for (const WorksheetPlan& planned : plan.worksheets) {
         if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR) {
-            error = failure(("シート名「" + planned.name + "」が使えません").c_str(), e);
+            error = ExportFailure{failure(("シート名「" + planned.name + "」が使えません").c_str(), e)};
             break;
         }
         lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
         if (!ws) {
-            error = "シート「" + planned.name + "」を追加できません";
+            error = ExportFailure{"シート「" + planned.name + "」を追加できません"};
             break;
         }
         setUpPage(ws);
         WorksheetTemplate page = templatePage;
         for (const ItemLine& line : planned.lines) fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
         if (lxw_error e = writeCells(ws, page, formats); e != LXW_NO_ERROR) {
-            error = failure("シートを書けません", e);
+            error = ExportFailure{failure("シートを書けません", e)};
             break;
         }
         advance();
     }
     lxw_error closed = workbook_close(book);
     std::error_code ignored;
-    if (!error && closed != LXW_NO_ERROR) error = failure(("ブックを保存できません: " + path).c_str(), closed);
+    if (!error && closed != LXW_NO_ERROR)
+        error = ExportFailure{failure(("ブックを保存できません: " + path).c_str(), closed), true};
     if (error) {
         std::filesystem::remove(partial, ignored);
         return error;
     }
     std::error_code renamed;
-    std::filesystem::rename(partial, path, renamed);
+    std::filesystem::rename(partial, target, renamed);
     if (renamed) {
         std::filesystem::remove(partial, ignored);
-        return "ブックを保存できません: " + path + ": " + renamed.message();
+        return ExportFailure{"ブックを保存できません: " + path + ": " + renamed.message(), true};
     }
     return std::nullopt;
 }

@@ -15,9 +15,16 @@ namespace tolvane {
 // Progress of a running export: position and maximum.
 using ExportProgress = std::function<void(int position, int maximum)>;
 
+// Why an export stopped: what the sheet holds (a cell that is no number, a
+// feeder name no worksheet can carry), or the file that cannot be written.
+struct ExportFailure {
+    std::string text;
+    bool cannotWrite = false;  // the workbook file could not be created or saved
+};
+
 // Writes the workbook to `path`; an existing file is replaced only once the
 // new workbook is complete. Returns the reason of a failure.
-std::optional<std::string> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
+std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
                                          const TitleBlock& title, const ExportProgress& progress = {});
 
 // How a spreadsheet takes a typed entry: a decimal number (optionally with

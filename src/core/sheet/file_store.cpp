@@ -53,10 +53,33 @@ std::optional<std::string> readWholeFile(const std::string& path, std::string& b
     return std::nullopt;
 }
 
+std::optional<std::string> resolveSaveTarget(const std::string& path, std::string& target)
+{
+    namespace fs = std::filesystem;
+    // As many links as the system itself follows in one path.
+    constexpr int kMaxLinks = 40;
+    fs::path current(path);
+    for (int links = 0;; ++links) {
+        std::error_code error;
+        const fs::file_status status = fs::symlink_status(current, error);
+        if (error || !fs::is_symlink(status)) break;
+        if (links == kMaxLinks) return "リンクをたどれません（" + path + "）: " + systemReason(ELOOP);
+        fs::path next = fs::read_symlink(current, error);
+        if (error) return "リンクをたどれません（" + path + "）: " + error.message();
+        // A relative link is relative to the folder that holds it.
+        current = next.is_absolute() ? next : current.parent_path() / next;
+    }
+    target = current.string();
+    return std::nullopt;
+}
+
 std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes)
 {
     namespace fs = std::filesystem;
-    const fs::path target(path);
+    std::string resolved;
+    if (auto reason = resolveSaveTarget(path, resolved)) return reason;
+    const fs::path target(resolved);
+    const std::string shown = resolved == path ? path : path + " → " + resolved;
     fs::path folder = target.parent_path();
     if (folder.empty()) folder = ".";
     std::string pattern = (folder / ("." + target.filename().string() + ".XXXXXX")).string();
@@ -65,19 +88,21 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
 
     auto fail = [&](int error) -> std::optional<std::string> {
         ::unlink(name.data());
-        return "ファイルに書き込めません（" + path + "）: " + systemReason(error);
+        return "ファイルに書き込めません（" + shown + "）: " + systemReason(error);
     };
 
+    // Never written in place: without a temporary file beside the target
+    // there is no save.
     Descriptor file{::mkstemp(name.data())};
-    if (file.fd < 0) return "ファイルに書き込めません（" + path + "）: " + systemReason(errno);
+    if (file.fd < 0) return "ファイルに書き込めません（" + shown + "）: " + systemReason(errno);
 
     // A new file gets the usual permissions; a replaced one keeps its own.
     struct stat old {};
     mode_t mode = 0666;
-    if (::stat(path.c_str(), &old) == 0) {
+    if (::stat(resolved.c_str(), &old) == 0) {
         if (S_ISDIR(old.st_mode)) {
             ::unlink(name.data());
-            return "ファイルに書き込めません（" + path + "）: フォルダーです";
+            return "ファイルに書き込めません（" + shown + "）: フォルダーです";
         }
         mode = old.st_mode & 07777;
     } else {
@@ -102,7 +127,7 @@ std::optional<std::string> replaceFile(const std::string& path, const std::strin
     int fd = file.fd;
     file.fd = -1;
     if (::close(fd) != 0) return fail(errno);
-    if (::rename(name.data(), path.c_str()) != 0) return fail(errno);
+    if (::rename(name.data(), resolved.c_str()) != 0) return fail(errno);
     // Make the rename itself durable.
     Descriptor dir{::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC)};
     if (dir.fd >= 0) ::fsync(dir.fd);

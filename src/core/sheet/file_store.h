@@ -15,9 +15,17 @@ inline constexpr long long kMaxReadBytes = 256LL * 1024 * 1024;
 // Reads the file at `path` into `bytes`. Returns the reason on failure.
 std::optional<std::string> readWholeFile(const std::string& path, std::string& bytes);
 
-// Writes `bytes` to `path`, replacing any existing file only once the new
-// content is completely on the disk. Returns the reason on failure; the old
-// file is then unchanged and no temporary file is left behind.
+// The file that saving to `path` replaces: `path` itself or, when `path` is a
+// symbolic link, the file at the end of its chain of links (which need not
+// exist yet), so that the links stay links. Returns the reason when the chain
+// cannot be followed (a loop, an unreadable link).
+std::optional<std::string> resolveSaveTarget(const std::string& path, std::string& target);
+
+// Writes `bytes` to `path` (through its links, see resolveSaveTarget),
+// replacing any existing file only once the new content is completely on the
+// disk; the temporary file lies beside the file it replaces. Returns the
+// reason on failure; the old file is then unchanged and no temporary file is
+// left behind.
 std::optional<std::string> replaceFile(const std::string& path, const std::string& bytes);
 
 }  // namespace tolvane

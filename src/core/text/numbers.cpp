@@ -235,13 +235,41 @@ std::string formatLengthDisplay(double value)
     return out;
 }
 
+std::optional<GroupedNumber> tryParseGrouped(std::string_view text)
+{
+    std::string_view s = trimBlanks(text);
+    if (s.find(',') == std::string_view::npos) {
+        if (auto v = tryParseDecimal(s)) return GroupedNumber{*v, false, 0};
+        return std::nullopt;
+    }
+    std::size_t i = (!s.empty() && (s[0] == '+' || s[0] == '-')) ? 1 : 0;
+    const std::size_t first = i;
+    while (i < s.size() && isDigit(s[i])) ++i;
+    if (i == first || i - first > 3) return std::nullopt;
+    while (i < s.size() && s[i] == ',') {
+        for (std::size_t d = i + 1; d <= i + 3; ++d)
+            if (d >= s.size() || !isDigit(s[d])) return std::nullopt;
+        i += 4;
+    }
+    GroupedNumber number{0, true, 0};
+    if (i < s.size()) {
+        if (s[i] != '.') return std::nullopt;
+        for (++i; i < s.size(); ++i, ++number.decimals)
+            if (!isDigit(s[i])) return std::nullopt;
+    }
+    std::string plain;
+    plain.reserve(s.size());
+    for (char c : s)
+        if (c != ',') plain += c;
+    auto value = tryParseDecimal(plain);
+    if (!value) return std::nullopt;
+    number.value = *value;
+    return number;
+}
+
 double parseGrouped(std::string_view text)
 {
-    std::string plain;
-    plain.reserve(text.size());
-    for (char c : text)
-        if (c != ',') plain += c;
-    if (auto v = tryParseDecimal(plain)) return *v;
+    if (auto n = tryParseGrouped(text)) return n->value;
     throw ConversionError(std::string(text), false);
 }
 

@@ -55,7 +55,18 @@ std::string formatWhole(double value);
 // 0.5 -> ".5", 0 -> "".
 std::string formatLengthDisplay(double value);
 
-// Reads a number that may carry "," thousands separators ("1,234.56").
+// A decimal number that may carry "," thousands separators in their places:
+// groups of three digits after the first one to three, and none after the
+// point ("1,234", "-12,345,678.9"). "1,2", "1,2345" or "12,34.5" are no
+// numbers: a misplaced separator never silently makes another number.
+struct GroupedNumber {
+    double value = 0;
+    bool grouped = false;  // written with separators
+    int decimals = 0;      // digits after the point of a grouped text
+};
+std::optional<GroupedNumber> tryParseGrouped(std::string_view text);
+
+// The value of tryParseGrouped; ConversionError when the text is none.
 double parseGrouped(std::string_view text);
 
 }  // namespace tolvane

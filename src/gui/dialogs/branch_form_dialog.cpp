@@ -135,7 +135,7 @@ void BranchFormDialog::buildRowArea(QWidget* a)
     text(length, "こう長[m]", at(0, 0, 80, 20));
     combo(length, "ComboBox6", m_.ComboBox6, m_.ComboBox6Items, at(0, 20, 70, 26), [this] { m_.ComboBox6Change(); });
     text(length, "m", at(74, 20, 14, 26));
-    button(length, "Button16", TForm4::Button16Caption, at(92, 20, 80, 26), [this] { m_.Button16Click(); });
+    button(length, "Button16", TForm4::KeypadButtonCaption, at(92, 20, 80, 26), [this] { m_.Button16Click(); });
     onRefresh([this, length] { length->setGeometry(m_.LengthBesideDrawing ? QRect(300, 40, 176, 50) : QRect(10, 156, 176, 50)); });
 
     text(a, "負荷名称", at(10, 212, 70, 26));

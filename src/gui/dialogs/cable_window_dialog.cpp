@@ -280,13 +280,9 @@ void CableWindowDialog::buildGroupingPanel(QWidget* p)
 
 void execCableWindow(QWidget* parent, Host& host, Tdensen& window)
 {
-    // The entry form that asked for a cable is moved out of sight meanwhile.
-    QWidget* entryForm = QApplication::activeModalWidget();
-    QPoint entryPos;
-    if (entryForm) {
-        entryPos = entryForm->pos();
-        entryForm->move(entryPos.x(), -3000);
-    }
+    // The entry form that asked for a cable is out of sight meanwhile.
+    auto* entryForm = qobject_cast<FormDialog*>(QApplication::activeModalWidget());
+    if (entryForm) entryForm->setParked(true);
 
     CableWindowDialog dialog(parent, host, window);
     // Opens centred on the main window.
@@ -296,7 +292,7 @@ void execCableWindow(QWidget* parent, Host& host, Tdensen& window)
     }
     dialog.exec();
 
-    if (entryForm) entryForm->move(entryPos);
+    if (entryForm) entryForm->setParked(false);
 }
 
 }  // namespace tolvane::gui

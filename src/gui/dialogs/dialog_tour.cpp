@@ -1,17 +1,18 @@
 #include "gui/dialogs/dialog_tour.h"
 
 #include <QDir>
+#include <QEventLoop>
 #include <QPixmap>
-#include <QTest>
+#include <QTimer>
 
 #include "app/forms.h"
-#include "app/quiet_host.h"
 #include "cables/impedance.h"
 #include "gui/dialogs/branch_form_dialog.h"
 #include "gui/dialogs/cable_window_dialog.h"
 #include "gui/dialogs/calculator_dialog.h"
 #include "gui/dialogs/feeder_form_dialog.h"
 #include "gui/dialogs/keypad_dialog.h"
+#include "host/quiet_host.h"
 #include "sheet/tree_marks.h"
 
 namespace tolvane::gui {
@@ -23,8 +24,7 @@ void shoot(FormDialog& dialog, const QString& directory, const char* name)
 {
     dialog.refresh();
     dialog.show();
-    QTest::qWaitForWindowExposed(&dialog);
-    QTest::qWait(100);
+    settle(150);
     dialog.refresh();
     dialog.grab().save(QDir(directory).filePath(QString::fromUtf8(name) + ".png"));
     dialog.hide();
@@ -39,6 +39,13 @@ void pickCable(Tdensen& densen, int family, std::string_view method, std::string
 }
 
 }  // namespace
+
+void settle(int ms)
+{
+    QEventLoop loop;
+    QTimer::singleShot(ms, &loop, &QEventLoop::quit);
+    loop.exec();
+}
 
 void saveDialogScreenshots(QWidget* parent, const QString& directory)
 {

@@ -13,4 +13,7 @@ namespace tolvane::gui {
 // Uses forms of its own, so the program's forms keep their values.
 void saveDialogScreenshots(QWidget* parent, const QString& directory);
 
+// Lets the window system draw for `ms` milliseconds before a picture is taken.
+void settle(int ms);
+
 }  // namespace tolvane::gui

@@ -5,6 +5,9 @@
 
 #include <algorithm>
 
+#include "entry/entry_form.h"
+#include "gui/dialogs/form_dialog.h"
+
 namespace tolvane::gui {
 
 Picture::Picture(QWidget* parent, const QRect& geometry, Painter painter) : QWidget(parent), painter_(std::move(painter))
@@ -42,7 +45,7 @@ void paintDropReferenceTable(QPainter& p, const QRect& r)
     const int captionHeight = 16;
     p.setPen(Qt::black);
     p.drawText(QRect(r.x(), r.y(), r.width(), captionHeight), Qt::AlignLeft | Qt::AlignVCenter,
-               u("※内線規程に記載されている電圧降下許容値"));
+               qs(EntryForm::DropTableCaption));
 
     // Length column, then the two kinds of supply.
     const int top = r.y() + captionHeight + 2;

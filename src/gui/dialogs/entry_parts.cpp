@@ -5,6 +5,7 @@
 #include <QLabel>
 #include <QLineEdit>
 
+#include "entry/entry_form.h"
 #include "gui/dialogs/drawings.h"
 
 namespace tolvane::gui {
@@ -27,13 +28,11 @@ void buildSupplyArea(FormDialog& form, QWidget* parent, QRect r, const SupplyFie
     box->setGeometry(r);
 
     const int w = r.width();
-    form.radio(box, "RadioButton1", "電気使用場所に設けた変圧器から供給", f.transformer, at(8, 8, 330, 22),
-               h.transformer);
-    QLabel* note = form.text(box, "※マンションなど専用変圧器の場合も含む", at(28, 30, 310, 18));
+    form.radio(box, "RadioButton1", EntryForm::RadioButton1Caption, f.transformer, at(8, 8, 330, 22), h.transformer);
+    QLabel* note = form.text(box, EntryForm::RadioButton1Note, at(28, 30, 310, 18));
     note->setStyleSheet("color: #404080;");
-    form.radio(box, "RadioButton2", "電気事業者から低圧で電気の供給を受ける", f.utility, at(8, 54, 330, 22),
-               h.utility);
-    form.radio(box, "RadioButton5", "指定した電圧降下(%)で計算する", f.givenPercent, at(8, 84, 250, 22),
+    form.radio(box, "RadioButton2", EntryForm::RadioButton2Caption, f.utility, at(8, 54, 330, 22), h.utility);
+    form.radio(box, "RadioButton5", EntryForm::RadioButton5Caption, f.givenPercent, at(8, 84, 250, 22),
                h.givenPercent);
     QLineEdit* percent = form.edit(box, f.percentName, f.percent, at(262, 82, 48, 26));
     percent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);

@@ -12,6 +12,9 @@
 #include <memory>
 
 #include "app/command_guard.h"
+#include "gui/print/fonts.h"
+#include "gui/return_key.h"
+#include "host/host.h"
 
 namespace tolvane::gui {
 
@@ -64,8 +67,39 @@ void FormDialog::reject()
         QDialog::reject();
 }
 
+void FormDialog::setParked(bool parked)
+{
+    if (parked == parked_) return;
+    parked_ = true;
+    if (parked) parkedAt_ = pos();
+    setVisible(!parked);
+    if (!parked) move(parkedAt_);  // where it was, whatever the window manager would choose
+    parked_ = parked;
+}
+
+void FormDialog::setVisible(bool visible)
+{
+    if (parked_)
+        QWidget::setVisible(visible);
+    else
+        QDialog::setVisible(visible);
+}
+
 void FormDialog::showEvent(QShowEvent* event)
 {
+    if (!minchoApplied_) {
+        // Texts and numbers in the sheet's Mincho face, each control at its
+        // own size. Set on every control: one under a style sheet takes no
+        // font from its parent.
+        minchoApplied_ = true;
+        QList<QWidget*> widgets = findChildren<QWidget*>();
+        widgets << this;
+        for (QWidget* w : widgets) {
+            QFont f = w->font();
+            f.setFamilies(print::minchoFamilies());
+            w->setFont(f);
+        }
+    }
     QDialog::showEvent(event);
     refresh();
     applyFocusRequest();
@@ -241,9 +275,11 @@ QPushButton* FormDialog::button(QWidget* parent, const char* name, std::string_v
     auto* b = new QPushButton(qs(caption), parent);
     b->setObjectName(name);
     b->setGeometry(r);
-    // Enter belongs to the control that has the focus, never to a default button.
+    // Enter belongs to the control that has the focus, never to a default
+    // button: on a button it presses that button.
     b->setAutoDefault(false);
     b->setDefault(false);
+    pressOnReturn(b);
     connect(b, &QPushButton::clicked, this, [this, clicked] { run(clicked); });
     return b;
 }

@@ -6,6 +6,7 @@
 #pragma once
 
 #include <QDialog>
+#include <QPoint>
 #include <QRect>
 #include <QString>
 
@@ -87,8 +88,14 @@ public:
 
     Host* host() const { return host_; }
 
+    // Takes the form out of sight while another form stands in for it, and
+    // shows it again; its modal loop goes on meanwhile (hiding a dialog
+    // would end it).
+    void setParked(bool parked);
+
 public slots:
     void reject() override;
+    void setVisible(bool visible) override;
 
 protected:
     bool eventFilter(QObject* watched, QEvent* event) override;
@@ -113,6 +120,9 @@ private:
     std::function<bool()> accepted_;
     Handler cancel_;
     int running_ = 0;
+    bool parked_ = false;
+    QPoint parkedAt_;
+    bool minchoApplied_ = false;
 };
 
 }  // namespace tolvane::gui

@@ -1,6 +1,7 @@
 #include "gui/dialogs/keypad_dialog.h"
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QPushButton>
 
@@ -28,6 +29,8 @@ KeypadDialog::KeypadDialog(QWidget* parent, TForm3& keypad) : FormDialog(parent,
     big.setPointSize(16);
     display->setFont(big);
     onDoubleClick(display, [this] { m_.Edit1DblClick(); });
+    // What is typed into the display follows the keypad's own rules.
+    hook(display, QEvent::KeyPress, [this](QEvent* e) { return typed(static_cast<QKeyEvent*>(e)); });
 
     // Keys in the order of a calculator's pad: 7 8 9 / 4 5 6 / 1 2 3 / 0 . C.
     struct Key {
@@ -50,14 +53,43 @@ KeypadDialog::KeypadDialog(QWidget* parent, TForm3& keypad) : FormDialog(parent,
         QFont f = b->font();
         f.setPointSize(14);
         b->setFont(f);
+        b->setFocusPolicy(Qt::NoFocus);
     }
-    button(panel, "Button14", TForm3::Button14Caption, at(12, 266, 104, 40), [this] { m_.Button14Click(); });
-    button(panel, "Button23", TForm3::Button23Caption, at(120, 266, 104, 40), [this] { m_.Button23Click(); });
+    button(panel, "Button14", TForm3::Button14Caption, at(12, 266, 104, 40), [this] { m_.Button14Click(); })
+        ->setFocusPolicy(Qt::NoFocus);
+    button(panel, "Button23", TForm3::Button23Caption, at(120, 266, 104, 40), [this] { m_.Button23Click(); })
+        ->setFocusPolicy(Qt::NoFocus);
+    display->setFocus();
 
     setCloseTest([this] { return m_.closeRequested(); }, [this] { return m_.modalResult == ModalResult::Ok; });
     // Closing without "登録" hands back nothing, as "キャンセル" does.
     setCancel([this] { m_.Button23Click(); });
     refresh();
+}
+
+bool KeypadDialog::typed(QKeyEvent* event)
+{
+    const int key = event->key();
+    if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+        run([this] { m_.Button14Click(); });
+    } else if (key == Qt::Key_Backspace) {
+        run([this] { m_.backspace(); });
+    } else if (key == Qt::Key_Period || key == Qt::Key_Comma) {
+        // The keypad's decimal key gives "," on some keyboard layouts.
+        run([this] { m_.press("."); });
+    } else if (key >= Qt::Key_0 && key <= Qt::Key_9) {
+        const std::string digit(1, static_cast<char>('0' + (key - Qt::Key_0)));
+        run([this, digit] { m_.press(digit); });
+    } else {
+        // Any other character is no part of a number: the display ignores it.
+        return !event->text().isEmpty() && event->text().front().isPrint();
+    }
+    return true;
+}
+
+void KeypadDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (!typed(event)) FormDialog::keyPressEvent(event);
 }
 
 void execKeypad(QWidget* parent, TForm3& keypad)

@@ -1,5 +1,7 @@
 // The numeric keypad "数値フォーム" on screen: a display and the keys that
-// build a number with the mouse. It stays above every other window.
+// build a number with the mouse. It stays above every other window. The
+// keyboard works it at any time: digits, the decimal point, Backspace, and
+// Enter for "登録" (its keys take no focus, so Enter is never theirs).
 #pragma once
 
 #include "gui/dialogs/form_dialog.h"
@@ -15,7 +17,13 @@ class KeypadDialog : public FormDialog {
 public:
     KeypadDialog(QWidget* parent, TForm3& keypad);
 
+protected:
+    void keyPressEvent(QKeyEvent* event) override;
+
 private:
+    // A typed key as the keypad takes it; false for a key it leaves alone.
+    bool typed(QKeyEvent* event);
+
     TForm3& m_;
 };
 

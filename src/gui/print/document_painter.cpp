@@ -8,7 +8,12 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
+#include <filesystem>
+#include <system_error>
 #include <variant>
+
+#include "gui/print/fonts.h"
+#include "sheet/file_store.h"
 
 namespace tolvane::print {
 
@@ -27,12 +32,6 @@ QPen penOf(int width)
 }
 
 }  // namespace
-
-void substituteDocumentFont()
-{
-    QFont::insertSubstitutions(QString::fromUtf8(kPrintFont), {QStringLiteral("IPAMincho"), QStringLiteral("IPA明朝"),
-                                                              QStringLiteral("Noto Serif CJK JP")});
-}
 
 void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY)
 {
@@ -62,7 +61,7 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 {
     // A print stopped before its first line starts no document at all.
     if (document.pages.empty()) return std::nullopt;
-    substituteDocumentFont();
+    installFontStandIns();
     QPainter painter;
     if (!painter.begin(&device)) return std::string("印刷を開始できません");
     const double scaleX = pageScale(device.logicalDpiX());
@@ -80,8 +79,6 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 
 std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer)
 {
-    printer.setPageLayout(a4Landscape());
-    printer.setPageOrientation(QPageLayout::Landscape);
     printer.setDocName(QString::fromStdString(document.jobTitle));
     return paintDocument(document, printer);
 }
@@ -89,7 +86,11 @@ std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinte
 std::optional<std::string> writePdf(const PrintDocument& document, const QString& path)
 {
     if (document.pages.empty()) return std::nullopt;
-    const QString partial = path + QStringLiteral(".part");
+    // Written beside the target (through any links to it) and renamed over it
+    // in one step only when complete.
+    std::string target;
+    if (auto reason = resolveSaveTarget(path.toStdString(), target)) return reason;
+    const QString partial = QString::fromStdString(target) + QStringLiteral(".part");
     std::optional<std::string> failure;
     {
         QPdfWriter writer(partial);
@@ -103,13 +104,11 @@ std::optional<std::string> writePdf(const PrintDocument& document, const QString
         QFile::remove(partial);
         return "PDF を書けません: " + path.toStdString() + ": " + *failure;
     }
-    if (QFile::exists(path) && !QFile::remove(path)) {
+    std::error_code renamed;
+    std::filesystem::rename(partial.toStdString(), target, renamed);
+    if (renamed) {
         QFile::remove(partial);
-        return "PDF を置き換えられません: " + path.toStdString();
-    }
-    if (!QFile::rename(partial, path)) {
-        QFile::remove(partial);
-        return "PDF を保存できません: " + path.toStdString();
+        return "PDF を保存できません: " + path.toStdString() + ": " + renamed.message();
     }
     return std::nullopt;
 }

@@ -15,9 +15,6 @@ class QPrinter;
 
 namespace tolvane::print {
 
-// Lets the document font "ＭＳ 明朝" be drawn with the installed Mincho font.
-void substituteDocumentFont();
-
 // Draws one page; positions are multiplied by the page scale of each axis,
 // pen widths stay device pixels.
 void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double scaleY);
@@ -27,8 +24,8 @@ void paintPage(QPainter& painter, const PrintPage& page, double scaleX, double s
 // started. Returns the reason of a failure.
 std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPaintDevice& device);
 
-// Sets the printer to A4 landscape with the building name as job title, and
-// prints the pages.
+// Prints the pages with the building name as job title, on the paper the
+// printer was set to (see printer_paper.h).
 std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer);
 
 // Writes the pages as a PDF at 600 dpi with the fonts embedded; a document

@@ -200,6 +200,21 @@ TEST(SheetFileCommands, OpenAsksBeforeDiscardingWorkAndWarnsWhenTheFileFails)
     EXPECT_TRUE(w.messages.asked.empty());
 }
 
+TEST(SheetFileCommands, ADroppedFileOpensAsOpenDoes)
+{
+    Window w;
+    w.Edit1 = "作業中";
+    w.modified = true;
+    w.messages.answers = {false, true};
+    w.openSheetFile(fixture("utf8_bom.ksk"));
+    EXPECT_EQ(w.Edit1, "作業中");  // "No" keeps the work
+    w.openSheetFile(fixture("utf8_bom.ksk"));
+    EXPECT_EQ(w.messages.asked.size(), 2u);
+    EXPECT_EQ(w.FileName, fixture("utf8_bom.ksk"));
+    EXPECT_EQ(w.Edit1, "BOMビル");
+    EXPECT_FALSE(w.modified);
+}
+
 TEST(SheetFileCommands, SaveProposesTheBuildingNameAndAddsTheExtension)
 {
     const fs::path dir = freshFolder("save");
@@ -232,7 +247,7 @@ TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
 {
     const fs::path dir = freshFolder("settings");
     Window w;
-    w.strFilePath = dir.string() + "/";
+    w.settingsFolder = dir.string() + "/";
     w.Button22Click();  // no set.ini yet: defaults stay, no message
     EXPECT_TRUE(w.messages.errors.empty());
     EXPECT_EQ(w.frequency(), 60);
@@ -245,7 +260,7 @@ TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
     EXPECT_EQ(bytesOf(dir / "set.ini"), encodeCp932("2\r\n平成\r\n4\r\n6\r\n"));
 
     Window other;
-    other.strFilePath = w.strFilePath;
+    other.settingsFolder = w.settingsFolder;
     other.Button22Click();
     EXPECT_EQ(other.frequency(), 50);
     EXPECT_EQ(other.Label66, "50Hz");

@@ -16,7 +16,7 @@
 
 #include "app/dispatch.h"
 #include "app/forms.h"
-#include "app/quiet_host.h"
+#include "host/quiet_host.h"
 #include "app/recovery_keeper.h"
 #include "app/script_cable.h"
 #include "app/script_host.h"

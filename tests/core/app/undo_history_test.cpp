@@ -25,6 +25,28 @@ TEST(UndoHistory, UndoesAndRedoesACommandThatChangedTheSheet)
     EXPECT_EQ(form.StringGrid1.cell(col::Name, 0), "");
 }
 
+TEST(UndoHistory, UndoingBackToTheSavedDocumentClearsTheModifiedMark)
+{
+    TForm1 form;
+    UndoHistory history;
+    history.markSaved(form);
+    history.run(form, [&] { form.Edit1 = "A"; });
+    history.run(form, [&] { form.Edit1 = "B"; });
+    history.undo(form);
+    EXPECT_TRUE(form.modified);
+    history.undo(form);
+    EXPECT_FALSE(form.modified);  // back where it was saved
+    history.redo(form);
+    EXPECT_TRUE(form.modified);
+
+    form.modified = false;  // saved with "A"
+    history.markSaved(form);
+    history.redo(form);
+    EXPECT_TRUE(form.modified);
+    history.undo(form);
+    EXPECT_FALSE(form.modified);
+}
+
 TEST(UndoHistory, RecordsNothingWhenTheDocumentDidNotChange)
 {
     TForm1 form;

@@ -71,3 +71,30 @@ TEST(CableCommand, BadArgumentsAreRefused)
                              "--family 1 --size 38゜ --wires 8", "--family 1 --size 38゜ --freq 55", "--family 1 --bogus 1"})
         EXPECT_EQ(cable(args).status, 2) << args;
 }
+
+TEST(CableCommand, OptionsThatDoNotApplyAreRefusedWithTheirReason)
+{
+    struct Case {
+        const char* args;
+        const char* reason;  // start of the message on standard error
+    } cases[] = {
+        // Wire count and conduit ambient belong to IV wires in conduit only.
+        {"--family 1 --size 38゜ --wires 2", "--wires は使えません"},
+        {"--family 1 --size 38゜ --iv-ambient 40", "--iv-ambient は使えません"},
+        // The laying panel's ambient does not apply to IV.
+        {"--family 7 --size 14゜ --ambient 45", "--ambient は使えません"},
+        // Buried runs are not grouped; a depth belongs to buried runs.
+        {"--family 1 --size 38゜ --method 地中保護管配線 --grouping 1,2,S=d", "--grouping は使えません"},
+        {"--family 1 --size 38゜ --method 地中保護管配線 --factor 0.5", "--factor は使えません"},
+        {"--family 1 --size 38゜ --depth H=300", "--depth は"},
+        // Mistyped choices.
+        {"--family 1 --size 38゜ --method 保護官配線", "--method は ｹｰﾌﾞﾙﾗｯｸ配線(気中)、"},
+        {"--family 1 --size 38゜ --system 単相３線", "--system は 単相3線、"},
+        {"--family 1 --size 38゜ --method 地中保護管配線 --depth H=900", "--depth は H=300、H=600、H=1200 のどれかです"},
+    };
+    for (const auto& c : cases) {
+        CliRun r = cable(c.args, "2>&1 >/dev/null");
+        EXPECT_EQ(r.status, 2) << c.args;
+        EXPECT_TRUE(r.out.starts_with(c.reason)) << c.args << ": " << r.out;
+    }
+}

@@ -41,6 +41,7 @@ TEST(RecordedDrop, OnlyPassingAndCloseDropsAreRecorded)
     EXPECT_EQ(host.informed, (std::vector<std::string>{std::string(msg::DropClose), std::string(msg::DropTooLarge),
                                                         std::string(msg::DropMissing),
                                                         std::string(msg::AllowableDropMissing)}));
+    EXPECT_EQ(host.withYesButton, host.informed);  // the forms' notices are answered "はい"
 }
 
 TEST(ImpedanceStep, PowerFactorGuards)

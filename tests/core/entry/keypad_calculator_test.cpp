@@ -13,7 +13,12 @@ namespace {
 
 std::string typeOnKeypad(TForm3& keypad, const std::vector<std::string>& keys)
 {
-    for (const auto& key : keys) EXPECT_TRUE(keypad.press(key)) << key;
+    for (const auto& key : keys) {
+        if (key == "BS")
+            keypad.backspace();
+        else
+            EXPECT_TRUE(keypad.press(key)) << key;
+    }
     return keypad.Edit1;
 }
 
@@ -32,6 +37,9 @@ TEST(Keypad, KeySequencesBuildTheNumberText)
         {{"0", "0"}, "00"},
         {{"7", "C", "4"}, "4"},
         {{".", "C", ".", "2"}, "0.2"},        // "C" allows a point again
+        {{"1", "2", ".", "BS", ".", "5"}, "12.5"},  // Backspace takes the point back
+        {{"0", "5", "BS", "BS", ".", "7", "BS"}, "0."},
+        {{"BS", "3"}, "3"},
     };
     for (const auto& c : cases) {
         TForm3 keypad;

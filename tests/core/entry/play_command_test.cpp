@@ -48,6 +48,23 @@ TEST(PlayCommand, RunsToTheEndAndSavesTheSheet)
     fs::remove(saved);
 }
 
+TEST(PlayCommand, TheSheetGivenIsLoadedAndLeftAsItWas)
+{
+    const fs::path in = fs::temp_directory_path() / "tolvane_play_in.ksk";
+    fs::copy_file(fs::path(TOLVANE_TEST_DATA) / "output" / "small.ksk", in, fs::copy_options::overwrite_existing);
+    auto bytes = [](const fs::path& p) {
+        std::ifstream file(p, std::ios::binary);
+        return std::string(std::istreambuf_iterator<char>(file), {});
+    };
+    const std::string before = bytes(in);
+
+    PlayResult run = play("print 0 0 1,7\n", "--sheet " + in.string());
+    EXPECT_EQ(run.status, 0) << run.err;
+    EXPECT_EQ(run.out, "row 0: L-1|電灯盤１\n");
+    EXPECT_EQ(bytes(in), before);
+    fs::remove(in);
+}
+
 TEST(PlayCommand, AStepThatCannotRunStopsWithItsLine)
 {
     struct Case {

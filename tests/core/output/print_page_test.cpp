@@ -66,6 +66,20 @@ TEST(PrintNumber, FormatsAsTheDocumentShowsNumbers)
     };
     for (const Case& c : cases) EXPECT_EQ(printNumber(c.cell, c.decimals, c.width), c.printed) << c.cell;
     EXPECT_THROW(printNumber("Z", 3, 8), ConversionError);
+    // A separator out of its place is no number, never another number.
+    for (const char* cell : {"1,2", "1,2345", "12,34.5", "1,234.5,6", ",123", "1,,234", "1234,567", "1,234,56"})
+        EXPECT_THROW(printNumber(cell, 2, 8), ConversionError) << cell;
+}
+
+TEST(PrintLayout, MisplacedThousandsSeparatorStopsThePrintAtItsCell)
+{
+    TForm1 form = test::windowWith("small.ksk");
+    form.StringGrid1.setCell(col::Current, 2, "1,2");
+    PrintDocument doc = form.printDocument();
+    ASSERT_TRUE(doc.failure);
+    EXPECT_EQ(doc.failure->row, 2);
+    EXPECT_EQ(doc.failure->column, col::Current);
+    EXPECT_EQ(doc.failure->text, "1,2");
 }
 
 TEST(PrintNumber, PageScaleFollowsTheDeviceResolution)
@@ -79,7 +93,7 @@ TEST(PrintNumber, PageScaleFollowsTheDeviceResolution)
 TEST(PrintLayout, ItemLinesOfTheSampleSheet)
 {
     TForm1 form = test::windowWith("small.ksk");
-    PrintDocument doc = layoutPrint(form.StringGrid1, titleBlockOf(form));
+    PrintDocument doc = layoutPrint(form.StringGrid1, form.titleBlock());
     ASSERT_FALSE(doc.failure);
     ASSERT_EQ(doc.pages.size(), 1u);
     const PrintPage& page = doc.pages[0];
@@ -176,7 +190,7 @@ TEST(PrintLayout, PageFurnitureFrameAndPens)
     form.Label56Visible = false;  // western display: the print still shows the era date
     form.Edit3 = "2023";
     form.StringGrid1 = test::feedersOf({19});
-    PrintDocument doc = layoutPrint(form.StringGrid1, titleBlockOf(form));
+    PrintDocument doc = layoutPrint(form.StringGrid1, form.titleBlock());
     ASSERT_EQ(doc.pages.size(), 2u);
     EXPECT_EQ(doc.jobTitle, "テスト ビル");
     for (std::size_t p = 0; p < 2; ++p) {

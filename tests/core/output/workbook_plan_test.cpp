@@ -27,27 +27,46 @@ std::vector<int> sheetRowsOf(const WorksheetPlan& w)
 TEST(WorksheetNames, RepeatedTitlesGetARunningCounter)
 {
     using V = std::vector<std::string>;
-    EXPECT_EQ(uniqueSheetNames(V{"電路計算書 L-1", "電路計算書 L-1", "電路計算書 L-1"}),
+    auto unique = [](const V& texts) {
+        std::vector<SheetTitle> titles;
+        for (const std::string& t : texts) titles.push_back({t, ""});
+        return uniqueSheetNames(titles);
+    };
+    EXPECT_EQ(unique(V{"電路計算書 L-1", "電路計算書 L-1", "電路計算書 L-1"}),
               (V{"電路計算書 L-1", "電路計算書 L-1(1)", "電路計算書 L-1(2)"}));
     // The counter runs over the whole list, not per name.
-    EXPECT_EQ(uniqueSheetNames(V{"A", "A", "B", "B"}), (V{"A", "A(1)", "B", "B(2)"}));
+    EXPECT_EQ(unique(V{"A", "A", "B", "B"}), (V{"A", "A(1)", "B", "B(2)"}));
     // Spreadsheets take "l-1" and "L-1" for the same name.
-    EXPECT_EQ(uniqueSheetNames(V{"L-1", "l-1"}), (V{"L-1", "l-1(1)"}));
+    EXPECT_EQ(unique(V{"L-1", "l-1"}), (V{"L-1", "l-1(1)"}));
     // A lengthened title that meets a title it had passed is lengthened again.
-    EXPECT_EQ(uniqueSheetNames(V{"A(1)", "A", "A"}), (V{"A(1)", "A", "A(1)(2)"}));
+    EXPECT_EQ(unique(V{"A(1)", "A", "A"}), (V{"A(1)", "A", "A(1)(2)"}));
     // Room for the counter is made within 31 characters.
     const std::string long31(31, 'x');
-    EXPECT_EQ(uniqueSheetNames(V{long31, long31}), (V{long31, std::string(28, 'x') + "(1)"}));
+    EXPECT_EQ(unique(V{long31, long31}), (V{long31, std::string(28, 'x') + "(1)"}));
 }
 
 TEST(WorksheetNames, NamesASpreadsheetRefusesAreMadeValid)
 {
-    EXPECT_EQ(validSheetName("電路計算書 A:B/C"), "電路計算書 A_B_C");
-    EXPECT_EQ(validSheetName("[x]*?\\"), "_x____");
-    EXPECT_EQ(validSheetName("'quoted'"), "_quoted_");
-    EXPECT_EQ(validSheetName("電路計算書 " + std::string("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふ")),
+    EXPECT_EQ(validSheetName({"電路計算書 A:B/C", ""}), "電路計算書 A_B_C");
+    EXPECT_EQ(validSheetName({"[x]*?\\", ""}), "_x____");
+    EXPECT_EQ(validSheetName({"'quoted'", ""}), "_quoted_");
+    EXPECT_EQ(validSheetName({"電路計算書 " + std::string("あいうえおかきくけこさしすせそたちつてとなにぬねのはひふ"), ""}),
               "電路計算書 あいうえおかきくけこさしすせそたちつてとなにぬねの");
-    EXPECT_EQ(validSheetName("電路計算書 "), "電路計算書 ");
+    EXPECT_EQ(validSheetName({"電路計算書 ", ""}), "電路計算書 ");
+}
+
+TEST(WorksheetNames, ALongFeederNameIsCutSoThatItsPageNumbersStay)
+{
+    // Two feeders of 20 rows whose names differ only past what fits.
+    const std::string name = "幹線名称がとても長い動力盤の系統その一二三四五六七";
+    Sheet sheet = test::feedersOf({20, 20});
+    sheet.setCell(col::Name, 0, name + "A");
+    sheet.setCell(col::Name, 20, name + "B");
+    const std::vector<std::string> names = namesOf(planPerItem(sheet));
+    // 31 characters: the name is cut, " (1)" and " (2)" stay; the second
+    // feeder's names clash and are cut further to make room for the counter.
+    const std::string cut = "電路計算書 幹線名称がとても長い動力盤の系統その";
+    EXPECT_EQ(names, (std::vector<std::string>{cut + "一二三 (1)", cut + "一二三 (2)", cut + " (1)(1)", cut + " (2)(2)"}));
 }
 
 TEST(WorkbookPlan, SmallSheetGoesOnOneWorksheet)
@@ -133,16 +152,33 @@ TEST(WorkbookExport, FailureLeavesAnEarlierWorkbookAlone)
 {
     TForm1 form = test::windowWith("small.ksk");
     const std::string folder = ::testing::TempDir() + "no_such_folder/";
-    EXPECT_TRUE(form.exportWorkbook(folder + "out.xlsx", WorkbookMode::PerItem));
+    std::optional<ExportFailure> unwritable = form.exportWorkbook(folder + "out.xlsx", WorkbookMode::PerItem);
+    ASSERT_TRUE(unwritable);
+    EXPECT_TRUE(unwritable->cannotWrite);
 
     const std::string path = ::testing::TempDir() + "tolvane_export_test.xlsx";
     ASSERT_FALSE(form.exportWorkbook(path, WorkbookMode::Rows18));
     form.StringGrid1.setCell(col::RowTotal, 0, "x");
-    std::optional<std::string> error = form.exportWorkbook(path, WorkbookMode::Rows18);
+    std::optional<ExportFailure> error = form.exportWorkbook(path, WorkbookMode::Rows18);
     ASSERT_TRUE(error);
-    EXPECT_NE(error->find("'x'"), std::string::npos) << *error;
+    EXPECT_FALSE(error->cannotWrite);
+    EXPECT_NE(error->text.find("'x'"), std::string::npos) << error->text;
     EXPECT_TRUE(std::filesystem::exists(path));
     std::filesystem::remove(path);
+}
+
+TEST(WorkbookExport, ExportThroughALinkReplacesTheFileItPointsTo)
+{
+    namespace fs = std::filesystem;
+    TForm1 form = test::windowWith("small.ksk");
+    const fs::path dir = fs::path(::testing::TempDir()) / "tolvane_export_link";
+    fs::remove_all(dir);
+    fs::create_directories(dir / "real");
+    fs::create_symlink("real/book.xlsx", dir / "link.xlsx");
+    ASSERT_FALSE(form.exportWorkbook((dir / "link.xlsx").string(), WorkbookMode::PerItem));
+    EXPECT_TRUE(fs::is_symlink(dir / "link.xlsx"));
+    EXPECT_GT(fs::file_size(dir / "real" / "book.xlsx"), 0u);
+    fs::remove_all(dir);
 }
 
 TEST(WorkbookExport, ProgressRunsUpToItsMaximum)

@@ -3,11 +3,11 @@
 // review speaks through the host.
 #include <gtest/gtest.h>
 
-#include "app/host.h"
-#include "support/recording_host.h"
 #include "app/tform1.h"
 #include "calc_fixture.h"
+#include "host/host.h"
 #include "sheet/review.h"
+#include "support/recording_host.h"
 #include "text/numbers.h"
 
 namespace tolvane::sheetcalc {
@@ -62,6 +62,7 @@ TEST(CalcCommands, ReviewWarnsEveryReportOfTheDrawnSheet)
     std::vector<std::string> expected;
     for (const auto& [row, text] : f.review) expected.push_back(text);
     EXPECT_EQ(host.warned, expected);
+    EXPECT_EQ(host.withYesButton, expected);  // each report is answered "はい"
     EXPECT_TRUE(host.informed.empty());
 }
 
@@ -73,6 +74,7 @@ TEST(CalcCommands, ReviewOfAnEmptySheetIsGood)
     form.Button25Click();
     EXPECT_TRUE(host.warned.empty());
     EXPECT_EQ(host.informed, std::vector<std::string>{std::string(kReviewGood)});
+    EXPECT_TRUE(host.withYesButton.empty());  // "判定は良好です。" has its OK button
 }
 
 }  // namespace

@@ -1,12 +1,15 @@
 #include <gtest/gtest.h>
 
+#include <grp.h>
 #include <signal.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <functional>
 #include <thread>
 
 #include "sheet/file_store.h"
@@ -36,6 +39,30 @@ std::string readBack(const fs::path& path)
     std::string bytes;
     EXPECT_EQ(readWholeFile(path.string(), bytes), std::nullopt);
     return bytes;
+}
+
+std::vector<std::string> namesIn(const fs::path& dir)
+{
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir)) names.push_back(entry.path().filename().string());
+    std::sort(names.begin(), names.end());
+    return names;
+}
+
+// Runs `body` in a child process as a user who cannot write into a folder of
+// mode 0555 (root is always allowed to, so root steps down to "nobody").
+// Returns the child's exit code.
+int unprivileged(const std::function<int()>& body)
+{
+    pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(99);
+        ::_exit(body());
+    }
+    int status = 0;
+    ::waitpid(child, &status, 0);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
 }
 
 }  // namespace
@@ -95,5 +122,70 @@ TEST(FileStore, AFailedSaveReportsAndKeepsTheOldFile)
     ASSERT_EQ(replaceFile(target.string(), "first version, longer"), std::nullopt);
     ASSERT_EQ(replaceFile(target.string(), "second"), std::nullopt);
     EXPECT_EQ(readBack(target), "second");
+    fs::remove_all(dir);
+}
+
+TEST(FileStore, SavingThroughALinkReplacesTheFileItPointsToAndKeepsTheLink)
+{
+    const fs::path dir = freshFolder("links", {"desk", "real"});
+    const fs::path desk = dir / "desk", real = dir / "real";
+    std::ofstream(real / "a.ksk") << "old a";
+    std::ofstream(real / "b.ksk") << "old b";
+
+    struct Case {
+        const char* name;
+        std::vector<std::pair<const char*, fs::path>> links;  // link in desk -> where it points
+        fs::path target;
+    };
+    const Case cases[] = {
+        {"absolute link", {{"a.ksk", real / "a.ksk"}}, real / "a.ksk"},
+        {"chain of relative links", {{"b.ksk", "b2.ksk"}, {"b2.ksk", "../real/b.ksk"}}, real / "b.ksk"},
+        {"link to a file not yet saved", {{"new.ksk", "../real/new.ksk"}}, real / "new.ksk"},
+    };
+    for (const Case& c : cases) {
+        for (const auto& [link, to] : c.links) fs::create_symlink(to, desk / link);
+        const fs::path saved = desk / c.links.front().first;
+        ASSERT_EQ(replaceFile(saved.string(), std::string("new ") + c.name), std::nullopt) << c.name;
+        for (const auto& [link, to] : c.links) EXPECT_TRUE(fs::is_symlink(desk / link)) << c.name;
+        EXPECT_TRUE(fs::is_regular_file(fs::symlink_status(c.target))) << c.name;
+        EXPECT_EQ(readBack(c.target), std::string("new ") + c.name);
+    }
+    // No temporary file is left in either folder.
+    EXPECT_EQ(namesIn(desk), (std::vector<std::string>{"a.ksk", "b.ksk", "b2.ksk", "new.ksk"}));
+    EXPECT_EQ(namesIn(real), (std::vector<std::string>{"a.ksk", "b.ksk", "new.ksk"}));
+
+    // Links that lead round in a circle cannot be saved through.
+    fs::create_symlink("loop2.ksk", desk / "loop1.ksk");
+    fs::create_symlink("loop1.ksk", desk / "loop2.ksk");
+    EXPECT_TRUE(replaceFile((desk / "loop1.ksk").string(), "x").has_value());
+    EXPECT_TRUE(fs::is_symlink(desk / "loop1.ksk"));
+    fs::remove_all(dir);
+}
+
+TEST(FileStore, NoTemporaryFileBesideTheTargetMeansNoSave)
+{
+    // The target itself may be written, but its folder takes no new file: the
+    // save is refused rather than done in place, also through a link whose
+    // own folder would take one.
+    const fs::path dir = freshFolder("locked", {"desk", "locked"});
+    const fs::path desk = dir / "desk", locked = dir / "locked";
+    std::ofstream(locked / "work.ksk") << "the only copy";
+    fs::permissions(locked / "work.ksk", fs::perms::all);
+    fs::permissions(desk, fs::perms::all);
+    fs::permissions(locked, fs::perms::owner_read | fs::perms::owner_exec | fs::perms::group_read |
+                                fs::perms::group_exec | fs::perms::others_read | fs::perms::others_exec);
+    fs::create_symlink(locked / "work.ksk", desk / "work.ksk");
+
+    for (const fs::path& saved : {locked / "work.ksk", desk / "work.ksk"}) {
+        int code = unprivileged([&] {
+            auto reason = replaceFile(saved.string(), "half a new version");
+            return reason && reason->find("work.ksk") != std::string::npos ? 0 : 1;
+        });
+        EXPECT_EQ(code, 0) << saved;
+        EXPECT_EQ(readBack(locked / "work.ksk"), "the only copy") << saved;
+    }
+    EXPECT_TRUE(fs::is_symlink(desk / "work.ksk"));
+    EXPECT_EQ(namesIn(desk), std::vector<std::string>{"work.ksk"});
+    fs::permissions(locked, fs::perms::owner_all);
     fs::remove_all(dir);
 }

@@ -9,6 +9,7 @@
 
 #include "app/tform1.h"
 #include "calc_fixture.h"
+#include "support/cli_run.h"
 
 namespace tolvane::sheetcalc {
 namespace {
@@ -29,29 +30,14 @@ std::string sheetFileOf(const std::string& fixture, const std::string& name)
     return path;
 }
 
-struct CliRun {
-    int exitCode = -1;
-    std::string out;
-};
+using test::CliRun;
+const auto cli = [](const std::string& args) { return test::runCli(args); };
 
-CliRun cli(const std::string& args)
-{
-    const std::string outPath = tempPath("out.txt");
-    const std::string command = std::string(TOLVANE_CLI) + " " + args + " > " + outPath + " 2>/dev/null";
-    CliRun run;
-    int status = std::system(command.c_str());
-    run.exitCode = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    std::ifstream in(outPath);
-    std::stringstream s;
-    s << in.rdbuf();
-    run.out = s.str();
-    return run;
-}
-
+// The reports of `check`, each naming its sheet row as a row, not a line.
 std::string reportLines(const std::string& path, const CalcFixture& f)
 {
     std::string lines;
-    for (const auto& [row, text] : f.review) lines += path + ":" + std::to_string(row) + ": " + text + "\n";
+    for (const auto& [row, text] : f.review) lines += path + ": シート行 " + std::to_string(row) + ": " + text + "\n";
     return lines;
 }
 
@@ -61,15 +47,15 @@ TEST(SheetCalcCli, CheckWithRecalcReportsEveryFileAndItsVerdict)
     const std::string good = sheetFileOf("one_system.txt", "one.ksk");
 
     const CliRun run = cli("check " + failing + " " + good + " --recalc");
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, reportLines(failing, readCalcFixture("two_system.txt")) + good + ": 判定は良好です。\n");
 
     const CliRun goodOnly = cli("check --recalc " + good);
-    EXPECT_EQ(goodOnly.exitCode, 0);
+    EXPECT_EQ(goodOnly.code, 0);
     EXPECT_EQ(goodOnly.out, good + ": 判定は良好です。\n");
 
-    EXPECT_EQ(cli("check " + good + " " + tempPath("missing.ksk")).exitCode, 2);
-    EXPECT_EQ(cli("check --supply nowhere " + good).exitCode, 2);
+    EXPECT_EQ(cli("check " + good + " " + tempPath("missing.ksk")).code, 2);
+    EXPECT_EQ(cli("check --supply nowhere " + good).code, 2);
 }
 
 TEST(SheetCalcCli, RecalcSavesWhatTheScreenWouldShow)
@@ -77,7 +63,7 @@ TEST(SheetCalcCli, RecalcSavesWhatTheScreenWouldShow)
     const CalcFixture f = readCalcFixture("two_system.txt");
     const std::string in = sheetFileOf("two_system.txt", "recalc_in.ksk");
     const std::string out = tempPath("recalc_out.ksk");
-    ASSERT_EQ(cli("recalc " + in + " " + out).exitCode, 0);
+    ASSERT_EQ(cli("recalc " + in + " " + out).code, 0);
 
     TForm1 form;
     ASSERT_FALSE(form.loadSheetFile(out));
@@ -88,7 +74,7 @@ TEST(SheetCalcCli, RecalcSavesWhatTheScreenWouldShow)
 
     // Checking the saved file needs no recalculation to give the same verdict.
     const CliRun run = cli("check " + out);
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out, reportLines(out, f));
 }
 
@@ -96,7 +82,7 @@ TEST(SheetCalcCli, RecalcReportsAFeederWithABadCellAndComputesTheOthers)
 {
     const std::string in = sheetFileOf("conversion_errors.txt", "errors_in.ksk");
     const std::string out = tempPath("errors_out.ksk");
-    EXPECT_EQ(cli("recalc " + in + " " + out + " --supply utility").exitCode, 1);
+    EXPECT_EQ(cli("recalc " + in + " " + out + " --supply utility").code, 1);
     TForm1 form;
     ASSERT_FALSE(form.loadSheetFile(out));
     EXPECT_EQ(form.StringGrid1.cell(col::Drop, 1), "0.12");  // feeder 1, above its bad cell (60 A)

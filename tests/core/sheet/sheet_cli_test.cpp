@@ -1,22 +1,22 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstdio>
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+
+#include "sheet/file_store.h"
+#include "sheet/sheet_file.h"
+#include "support/cli_run.h"
 
 using namespace std::string_literals;
 namespace fs = std::filesystem;
 
 namespace {
 
-struct CliRun {
-    int code;
-    std::string out, err;
-};
+using tolvane::test::CliRun;
+const auto cli = [](const std::string& args) { return tolvane::test::runCli(args); };
 
 std::string slurp(const fs::path& p)
 {
@@ -24,16 +24,7 @@ std::string slurp(const fs::path& p)
     return {std::istreambuf_iterator<char>(in), {}};
 }
 
-const fs::path kDir = fs::temp_directory_path() / ("tolvane_cli_" + std::to_string(::getpid()));
-
-CliRun cli(const std::string& args)
-{
-    fs::create_directories(kDir);
-    const fs::path out = kDir / "out", err = kDir / "err";
-    std::string command = std::string(TOLVANE_CLI) + " " + args + " >" + out.string() + " 2>" + err.string();
-    int status = std::system(command.c_str());
-    return {WEXITSTATUS(status), slurp(out), slurp(err)};
-}
+const fs::path kDir = fs::temp_directory_path() / ("tolvane_sheet_cli_" + std::to_string(::getpid()));
 
 std::string data(const std::string& name) { return std::string(TOLVANE_TEST_DATA) + "/sheet_file/" + name; }
 
@@ -82,5 +73,39 @@ TEST(SheetCli, ClipboardPrintsTheSheetOrOneFeederWithCrLf)
     EXPECT_EQ(std::count(one.out.begin(), one.out.end(), '\n'), 3);
 
     EXPECT_EQ(cli("clipboard " + data("iconv_made.ksk") + " --row x").code, 2);
+    fs::remove_all(kDir);
+}
+
+TEST(SheetCli, ClipboardReachesEveryRowOfALargeSheet)
+{
+    // 40,000 rows: feeders far past row 32,767.
+    tolvane::Sheet sheet(40000);
+    for (int r : {35000, 39980}) {
+        sheet.setCell(tolvane::col::No, r, "1");
+        sheet.setCell(tolvane::col::Name, r, "L-" + std::to_string(r));
+        sheet.setCell(tolvane::col::Mark, r, "──▶");
+    }
+    fs::create_directories(kDir);
+    const fs::path large = kDir / "large.ksk";
+    ASSERT_EQ(tolvane::replaceFile(large.string(), tolvane::writeSheetFile(sheet, {}, {"60", "", "", "", "", ""})),
+              std::nullopt);
+
+    struct Case {
+        const char* row;
+        int code;
+        const char* starts;  // the whole of stdout for 0, the start of stderr for 2
+    };
+    const Case cases[] = {
+        {"35000", 0, "L-35000\t\t\t\t ──▶\t\t\t\t\t\t\t\t\t\t\t\t\r\n"},
+        {"40000", 2, "行番号は 0～39999 で指定してください"},
+    };
+    for (const Case& c : cases) {
+        CliRun r = cli("clipboard " + large.string() + " --row " + c.row);
+        EXPECT_EQ(r.code, c.code) << c.row << ": " << r.err;
+        if (c.code == 0)
+            EXPECT_EQ(r.out, c.starts);
+        else
+            EXPECT_TRUE(r.err.starts_with(c.starts)) << c.row << ": " << r.err;
+    }
     fs::remove_all(kDir);
 }

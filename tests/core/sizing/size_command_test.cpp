@@ -9,6 +9,9 @@
 namespace tolvane::testing {
 namespace {
 
+using test::CliRun;
+using test::runCli;
+
 const std::string kSample = std::string(TOLVANE_TEST_DATA) + "/../../examples/sample.ksk";
 
 std::string tempPath(const std::string& name) { return ::testing::TempDir() + "size_" + name; }
@@ -33,7 +36,7 @@ TEST(SizeCommand, SizesTheSampleSoThatCheckFindsNothingAndNoRunCouldBeSmaller)
 {
     const std::string out = tempPath("sample.ksk");
     const CliRun run = runCli("size " + kSample + " " + out);
-    EXPECT_EQ(run.exitCode, 0) << run.out;
+    EXPECT_EQ(run.code, 0) << run.out;
     // The sample's segments in the 35 % band ran more than 8 m beyond a change
     // of size; single-core CV is the first family that offers "CV 14゜".
     EXPECT_NE(run.out.find("feeder 1: family 600V CVD、600V CVT及びEM 600V CED/F、EM 600V CET/F\n"
@@ -47,7 +50,7 @@ TEST(SizeCommand, SizesTheSampleSoThatCheckFindsNothingAndNoRunCouldBeSmaller)
     EXPECT_NE(run.out.find("13: CV 14゜ -> CV22゜ drop 0.30 -> 0.19\n"), std::string::npos) << run.out;
 
     const CliRun check = runCli("check --recalc " + out);
-    EXPECT_EQ(check.exitCode, 0);
+    EXPECT_EQ(check.code, 0);
     EXPECT_EQ(check.out, out + ": 判定は良好です。\n");
 
     const Sheet sized = loaded(out);
@@ -62,7 +65,7 @@ TEST(SizeCommand, ReportsWhatCannotBeSizedAndSizesTheRest)
     const std::string in = saved(sheet, "in.ksk"), out = tempPath("out.ksk");
 
     CliRun run = runCli("size " + in + " " + out);
-    EXPECT_EQ(run.exitCode, 1);
+    EXPECT_EQ(run.code, 1);
     EXPECT_EQ(run.out,
               "feeder 1: family 600V CVD、600V CVT及びEM 600V CED/F、EM 600V CET/F\n"
               "0: CV-T38゜ -> CV-T14゜ drop  -> 1.75\n"
@@ -75,7 +78,7 @@ TEST(SizeCommand, ReportsWhatCannotBeSizedAndSizesTheRest)
 
     // Only the feeders named, and the conditions of the options.
     run = runCli("size " + in + " " + out + " --feeder 3 --factor 0.7");
-    EXPECT_EQ(run.exitCode, 0);
+    EXPECT_EQ(run.code, 0);
     EXPECT_EQ(run.out,
               "feeder 3: family 600V CVD、600V CVT及びEM 600V CED/F、EM 600V CET/F\n"
               "2: CV-T38゜ -> CV-T38゜ drop  -> 0.69\n");
@@ -94,7 +97,7 @@ TEST(SizeCommand, RefusesBadInput)
                                    "size " + in + " " + out + " --depth H=900", "size /nonexistent.ksk " + out,
                                    "size " + in + " " + out + " --supply x"}) {
         SCOPED_TRACE(args);
-        EXPECT_EQ(runCli(args).exitCode, 2);
+        EXPECT_EQ(runCli(args).code, 2);
     }
 }
 

@@ -89,7 +89,30 @@ TEST(Numbers, PaddedFixedAndGroupedReading)
     EXPECT_EQ(formatPadded(100, 2, 5), "100.00");
     EXPECT_DOUBLE_EQ(parseGrouped("1,234.56"), 1234.56);
     EXPECT_THROW(parseGrouped("Z"), ConversionError);
+    EXPECT_THROW(parseGrouped("1,2"), ConversionError);
     EXPECT_TRUE(hasValue("0"));
     EXPECT_FALSE(hasValue(" "));
     EXPECT_FALSE(hasValue(""));
+}
+
+TEST(Numbers, ThousandsSeparatorsOnlyInTheirPlaces)
+{
+    struct Case {
+        const char* text;
+        std::optional<double> value;
+        int decimals;
+    } cases[] = {
+        {"1,234", 1234, 0},          {"12,345,678.9", 12345678.9, 1}, {"-1,234.50", -1234.5, 2},
+        {" 123,456 ", 123456, 0},    {"1234.5", 1234.5, 0},           {"1E3", 1000, 0},
+        {"1,2", std::nullopt, 0},    {"1,2345", std::nullopt, 0},     {"12,34.5", std::nullopt, 0},
+        {"1234,567", std::nullopt, 0}, {",123", std::nullopt, 0},     {"1,234.5,6", std::nullopt, 0},
+        {"1,,234", std::nullopt, 0}, {"1,234e3", std::nullopt, 0},    {"-,123", std::nullopt, 0},
+    };
+    for (const auto& c : cases) {
+        std::optional<GroupedNumber> n = tryParseGrouped(c.text);
+        ASSERT_EQ(n.has_value(), c.value.has_value()) << c.text;
+        if (!n) continue;
+        EXPECT_DOUBLE_EQ(n->value, *c.value) << c.text;
+        EXPECT_EQ(n->decimals, c.decimals) << c.text;
+    }
 }

@@ -28,9 +28,14 @@ class Host {
 public:
     virtual ~Host() = default;
 
-    virtual void inform(std::string_view text) = 0;       // information box, one button
+    virtual void inform(std::string_view text) = 0;       // information box, one button (OK)
     virtual bool ask(std::string_view text) = 0;          // warning question; Yes -> true
-    virtual void warn(std::string_view text) = 0;         // warning box, one button
+    virtual void warn(std::string_view text) = 0;         // warning box, one button (OK)
+    // The same boxes with their one button reading "はい" (Yes): the notices
+    // of the entry forms and the reports of "判定の確認". A host that draws no
+    // buttons shows them as the plain boxes.
+    virtual void informYes(std::string_view text) { inform(text); }
+    virtual void warnYes(std::string_view text) { warn(text); }
     virtual void reportError(std::string_view text) = 0;  // the general error box
     virtual void beep() = 0;
     // Brings a sheet row into view and selects it (before a report about it).

@@ -4,7 +4,7 @@
 // what they need.
 #pragma once
 
-#include "app/host.h"
+#include "host/host.h"
 
 namespace tolvane {
 
