@@ -46,7 +46,3 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     w.second = w.fresh;
     return 0;
 }
-
-// Allocations are not filled with a pattern: the rows of a sheet are many
-// and large, and filling them only slows the search down.
-extern "C" const char* __asan_default_options() { return "max_malloc_fill_size=0"; }

@@ -1,18 +1,32 @@
 #include "sheet/comma_text.h"
 
+#include <algorithm>
+#include <array>
+
 namespace tolvane {
 
 namespace {
 
-// Blanks and control characters separate fields like commas do unless
-// the field is quoted. NUL is treated like the other control characters.
-bool isBlankOrControl(char c) { return static_cast<unsigned char>(c) <= ' '; }
+// What a byte means in comma text. Blanks and control characters (NUL too)
+// separate fields like commas do unless the field is quoted; with the comma
+// they end an unquoted field; a cell holding any of them or a double quote
+// is written in quotes. One table, looked up per byte: the loaders meet
+// every byte of a file here.
+enum : unsigned char { kBlank = 1, kFieldEnd = 2, kQuoteTrigger = 4 };
+
+constexpr std::array<unsigned char, 256> kByteKinds = [] {
+    std::array<unsigned char, 256> kinds{};
+    for (int c = 0; c <= ' '; ++c) kinds[static_cast<std::size_t>(c)] = kBlank | kFieldEnd | kQuoteTrigger;
+    kinds[','] = kFieldEnd | kQuoteTrigger;
+    kinds['"'] = kQuoteTrigger;
+    return kinds;
+}();
+
+bool is(char c, unsigned char kind) { return (kByteKinds[static_cast<unsigned char>(c)] & kind) != 0; }
 
 bool needsQuotes(std::string_view cell)
 {
-    for (char c : cell)
-        if (isBlankOrControl(c) || c == ',' || c == '"') return true;
-    return false;
+    return std::any_of(cell.begin(), cell.end(), [](char c) { return is(c, kQuoteTrigger); });
 }
 
 }  // namespace
@@ -28,9 +42,15 @@ std::string encodeCommaText(const SheetRow& row)
             continue;
         }
         line += '"';
-        for (char ch : cell) {
-            if (ch == '"') line += '"';
-            line += ch;
+        for (std::size_t from = 0;;) {
+            const std::size_t quote = cell.find('"', from);
+            if (quote == std::string::npos) {
+                line.append(cell, from);
+                break;
+            }
+            line.append(cell, from, quote + 1 - from);
+            line += '"';  // a quote inside is doubled
+            from = quote + 1;
         }
         line += '"';
     }
@@ -40,47 +60,50 @@ std::string encodeCommaText(const SheetRow& row)
 SheetRow decodeCommaText(std::string_view line)
 {
     SheetRow row;
+    std::string dropped;  // a field beyond the last column
     int column = 0;
-    auto add = [&](std::string field) {
-        if (column < kSheetColumns) row[static_cast<std::size_t>(column)] = field.empty() ? " " : std::move(field);
+    auto nextField = [&]() -> std::string& {
+        std::string& field = column < kSheetColumns ? row[static_cast<std::size_t>(column)] : dropped;
         ++column;
+        field.clear();
+        return field;
     };
 
-    std::size_t p = 0;
-    const std::size_t end = line.size();
+    const char* p = line.data();
+    const char* const end = p + line.size();
     auto skipBlanks = [&] {
-        while (p < end && isBlankOrControl(line[p])) ++p;
+        while (p != end && is(*p, kBlank)) ++p;
     };
 
     skipBlanks();
-    while (p < end) {
-        std::string field;
-        if (line[p] == '"') {
+    while (p != end) {
+        std::string& field = nextField();
+        if (*p == '"') {
             // Quoted: runs to the matching closing quote, "" stands for one
             // quote; an unclosed quote takes the rest of the line.
             ++p;
-            while (p < end) {
-                if (line[p] == '"') {
-                    if (p + 1 < end && line[p + 1] == '"') {
-                        field += '"';
-                        p += 2;
-                        continue;
-                    }
-                    ++p;
+            for (;;) {
+                const char* quote = std::find(p, end, '"');
+                field.append(p, quote);
+                if (quote == end) {
+                    p = end;
                     break;
                 }
-                field += line[p++];
+                p = quote + 1;
+                if (p == end || *p != '"') break;
+                field += '"';
+                ++p;
             }
         } else {
-            std::size_t start = p;
-            while (p < end && !isBlankOrControl(line[p]) && line[p] != ',') ++p;
-            field.assign(line.substr(start, p - start));
+            const char* start = p;
+            while (p != end && !is(*p, kFieldEnd)) ++p;
+            field.assign(start, p);
         }
-        add(std::move(field));
+        if (field.empty()) field = " ";
         skipBlanks();
-        if (p < end && line[p] == ',') {
+        if (p != end && *p == ',') {
             // A comma at the very end of the line leaves one more, empty field.
-            if (p + 1 == end) add({});
+            if (p + 1 == end) nextField() = " ";
             ++p;
             skipBlanks();
         }

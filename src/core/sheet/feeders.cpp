@@ -8,7 +8,7 @@ void renumberFeeders(Sheet& sheet)
 {
     int next = 1;
     int current = 0;
-    for (int r = 0; r < sheet.rowCount(); ++r) {
+    for (int r = 0; r < sheet.storedRows(); ++r) {
         if (hasValue(sheet.cell(col::No, r))) {
             sheet.setCell(col::No, r, std::to_string(next));
             current = next;

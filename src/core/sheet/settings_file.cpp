@@ -13,7 +13,9 @@ std::string writeSettingsFile(const SettingsFile& settings)
 
 std::optional<std::string> readSettingsFile(std::string_view bytes, SettingsFile& settings)
 {
-    const auto lines = readTextLines(bytes);
+    TextLines file;
+    readTextLines(bytes, file);
+    const std::vector<std::string_view>& lines = file.lines;
     std::string* fields[] = {&settings.frequency, &settings.eraName, &settings.eraDisplay, &settings.pageNumbers};
     settings.linesRead = static_cast<int>(std::min<std::size_t>(lines.size(), 4));
     for (int i = 0; i < settings.linesRead; ++i) *fields[i] = lines[static_cast<std::size_t>(i)];

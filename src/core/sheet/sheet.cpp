@@ -49,7 +49,8 @@ SheetRow& Sheet::writableRow(int r)
 void Sheet::setCell(int column, int row, std::string text)
 {
     if (column < 0 || column >= kSheetColumns || row < 0 || row >= rowCount()) return;
-    if (text.empty() && !stored(row)) return;
+    // Writing what is there already leaves a shared row shared.
+    if (cell(column, row) == text) return;
     writableRow(row)[static_cast<std::size_t>(column)] = std::move(text);
 }
 

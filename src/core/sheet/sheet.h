@@ -62,6 +62,8 @@ public:
     explicit Sheet(int rows = kStartRows);
 
     int rowCount() const { return rowCount_; }
+    // Rows 0 .. storedRows() - 1 may hold text; every row below them is empty.
+    int storedRows() const { return static_cast<int>(rows_.size()); }
     // Grows with empty rows or cuts rows off the end.
     void setRowCount(int rows);
 

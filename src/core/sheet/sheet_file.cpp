@@ -19,7 +19,7 @@ const std::pair<std::string_view, std::string_view> kStoredMarks[] = {
     {"└─?", mark::Last},   {"│├?", mark::Branch1}, {"│└?", mark::Last1},
 };
 
-std::optional<int> readCount(const std::vector<std::string>& lines, std::size_t index)
+std::optional<int> readCount(const std::vector<std::string_view>& lines, std::size_t index)
 {
     if (index >= lines.size()) return std::nullopt;
     return tryParseWhole(lines[index]);
@@ -63,7 +63,9 @@ std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, cons
 
 std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileContent& content)
 {
-    const std::vector<std::string> lines = readTextLines(bytes);
+    TextLines file;
+    readTextLines(bytes, file);
+    const std::vector<std::string_view>& lines = file.lines;
 
     const std::optional<int> rowCount = readCount(lines, 0);
     if (!rowCount) return "1行目（行数）が数値ではありません";
@@ -86,7 +88,7 @@ std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileConten
     for (std::size_t r = 0; r < rows; ++r) {
         SheetRow row = decodeCommaText(lines[2 + r]);
         for (auto& cell : row)
-            if (cell == " ") cell.clear();
+            if (cell.size() == 1 && cell[0] == ' ') cell.clear();
         row[col::Mark] = repairTreeMark(std::move(row[col::Mark]));
         sheet.setRow(static_cast<int>(r), std::move(row));
     }

@@ -1,25 +1,29 @@
 #include "sheet/text_lines.h"
 
+#include <algorithm>
+
 #include "text/cp932.h"
 
 namespace tolvane {
 
-std::vector<std::string> readTextLines(std::string_view bytes)
+void readTextLines(std::string_view bytes, TextLines& out)
 {
-    const std::string text = decodeFileText(bytes);
-    std::vector<std::string> lines;
+    out.text = decodeFileText(bytes);
+    out.lines.clear();
+    const std::string_view text = out.text;
     std::size_t start = 0;
     const std::size_t end = text.size();
     while (start < end) {
-        std::size_t stop = text.find_first_of("\r\n", start);
-        if (stop == std::string::npos) {
-            lines.emplace_back(text, start, end - start);
+        const auto lineEnd = std::find_if(text.begin() + static_cast<std::ptrdiff_t>(start), text.end(),
+                                          [](char c) { return c == '\r' || c == '\n'; });
+        const std::size_t stop = static_cast<std::size_t>(lineEnd - text.begin());
+        if (stop == end) {
+            out.lines.push_back(text.substr(start));
             break;
         }
-        lines.emplace_back(text, start, stop - start);
+        out.lines.push_back(text.substr(start, stop - start));
         start = stop + ((text[stop] == '\r' && stop + 1 < end && text[stop + 1] == '\n') ? 2 : 1);
     }
-    return lines;
 }
 
 std::string writeTextLines(const std::vector<std::string>& lines)

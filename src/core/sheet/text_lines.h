@@ -9,10 +9,19 @@
 
 namespace tolvane {
 
+// A file's text in UTF-8 and its lines, which point into the text.
+struct TextLines {
+    std::string text;
+    std::vector<std::string_view> lines;
+    TextLines() = default;
+    TextLines(const TextLines&) = delete;  // the lines point into this text
+    TextLines& operator=(const TextLines&) = delete;
+};
+
 // A file's bytes as lines of UTF-8 text. A byte-order mark selects UTF-8 or
 // UTF-16, anything else is read as CP932. Lines may end in CR LF, LF or CR;
 // a line end after the last line does not start another line.
-std::vector<std::string> readTextLines(std::string_view bytes);
+void readTextLines(std::string_view bytes, TextLines& out);
 
 // Lines as the bytes of a file: CP932, each line ended by CR LF.
 std::string writeTextLines(const std::vector<std::string>& lines);

@@ -18,6 +18,8 @@ TEST(Sheet, ACopyIsIndependentOfTheSheetItWasTakenFrom)
     EXPECT_EQ(sheet.cell(col::Name, 4), "");
     sheet.setCell(col::Mark, 3, "");
     sheet.clearRow(3);
+    EXPECT_EQ(copy.storedRows(), 5);
+    EXPECT_EQ(Sheet(100000).storedRows(), 0);
     EXPECT_EQ(copy.cell(col::Mark, 3), mark::Single);
     EXPECT_EQ(copy.cell(col::Name, 3), "P1");
     EXPECT_EQ(copy.lastUsedRow(), 3);
