@@ -323,14 +323,8 @@ private slots:
         });
         script.when("Tdensen", [](QWidget* d) {
             choose(d, "ComboBox11", "600V CV及びEM 600V CE/F単心 S＝俵積み");
-            QLineEdit* family = child<QComboBox>(d, "ComboBox11")->lineEdit();
-            family->setFocus();
-            family->selectAll();
-            typeText(family, q("600V CV及びEM 600V CE/F 2心、3心一括シース"));
-            QLineEdit* ambient = child<QComboBox>(d, "ComboBox2")->lineEdit();
-            ambient->setFocus();
-            ambient->selectAll();
-            typeText(ambient, q("30"));
+            typeInList(d, "ComboBox11", "600V CV及びEM 600V CE/F 2心、3心一括シース");
+            typeInList(d, "ComboBox2", "30");
             doubleClickSize(d, "38゜");
         });
         script.when("TForm2", [&f](QWidget* d) {

@@ -135,14 +135,20 @@ inline void click(QWidget* dialog, const char* name)
         QTest::mouseClick(w, Qt::LeftButton);
 }
 
-// Types a text into an editable list and presses Enter, which takes it as a choice.
-inline void choose(QWidget* dialog, const char* name, std::string_view text)
+// Types a text over the text of an editable list, without Enter.
+inline QLineEdit* typeInList(QWidget* dialog, const char* name, std::string_view text)
 {
     QLineEdit* e = child<QComboBox>(dialog, name)->lineEdit();
     e->setFocus();
     e->selectAll();
     typeText(e, q(text));
-    QTest::keyClick(e, Qt::Key_Return);
+    return e;
+}
+
+// Types a text into an editable list and presses Enter, which takes it as a choice.
+inline void choose(QWidget* dialog, const char* name, std::string_view text)
+{
+    QTest::keyClick(typeInList(dialog, name, text), Qt::Key_Return);
 }
 
 inline void type(QWidget* dialog, const char* name, std::string_view text)
