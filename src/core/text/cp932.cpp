@@ -2,6 +2,7 @@
 
 #include <iconv.h>
 
+#include <algorithm>
 #include <cerrno>
 #include <stdexcept>
 
@@ -29,6 +30,40 @@ public:
     {
         std::string out;
         out.reserve(input.size() * 2 + 16);
+        append(out, input, replacement, skip);
+        return out;
+    }
+
+    // As run, for an ASCII-compatible input and output encoding (UTF-8,
+    // CP932), which both write ASCII as it is: only the runs of other bytes
+    // go through iconv, and a sheet file is mostly digits, commas and line
+    // ends. `characterLength(p, left)` is the length of the character that
+    // starts at p, so that a run never ends inside a character (a CP932 trail
+    // byte may be an ASCII letter).
+    template <typename Skip, typename Length>
+    std::string runAsciiDirect(std::string_view input, std::string_view replacement, Skip skip,
+                               Length characterLength)
+    {
+        std::string out;
+        out.reserve(input.size() * 2 + 16);
+        const auto ascii = [](char c) { return static_cast<unsigned char>(c) < 0x80; };
+        const std::size_t n = input.size();
+        for (std::size_t i = 0; i < n;) {
+            std::size_t j = i;
+            while (j < n && ascii(input[j])) ++j;
+            out.append(input, i, j - i);
+            i = j;
+            while (j < n && !ascii(input[j])) j += std::min(characterLength(input.data() + j, n - j), n - j);
+            if (j > i) append(out, input.substr(i, j - i), replacement, skip);
+            i = j;
+        }
+        return out;
+    }
+
+private:
+    template <typename Skip>
+    void append(std::string& out, std::string_view input, std::string_view replacement, Skip skip)
+    {
         char* in = const_cast<char*>(input.data());
         std::size_t inLeft = input.size();
         char buf[4096];
@@ -50,10 +85,8 @@ public:
         std::size_t outLeft = sizeof buf;
         iconv(cd_, nullptr, nullptr, &outPtr, &outLeft);
         out.append(buf, static_cast<std::size_t>(outPtr - buf));
-        return out;
     }
 
-private:
     iconv_t cd_;
 };
 
@@ -62,6 +95,27 @@ std::size_t utf8SequenceLength(const char* p, std::size_t left)
     auto c = static_cast<unsigned char>(*p);
     std::size_t n = c < 0x80 ? 1 : (c >> 5) == 0x6 ? 2 : (c >> 4) == 0xE ? 3 : (c >> 3) == 0x1E ? 4 : 1;
     return n > left ? left : n;
+}
+
+std::size_t oneByte(const char*, std::size_t) { return 1; }
+
+bool isCp932Lead(unsigned char c) { return (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC); }
+bool isCp932Trail(unsigned char c) { return (c >= 0x40 && c <= 0x7E) || (c >= 0x80 && c <= 0xFC); }
+
+// A CP932 character: a lead byte and the byte after it, or one byte.
+std::size_t cp932CharacterLength(const char* p, std::size_t left)
+{
+    return isCp932Lead(static_cast<unsigned char>(p[0])) && left >= 2 ? 2 : 1;
+}
+
+// What a broken CP932 character takes with it: a lead byte and its trail
+// byte together when both are there; a byte that cannot trail (a line end,
+// a blank, a digit) is the start of the next character and stays.
+std::size_t cp932BrokenLength(const char* p, std::size_t left)
+{
+    if (left >= 2 && isCp932Lead(static_cast<unsigned char>(p[0])) && isCp932Trail(static_cast<unsigned char>(p[1])))
+        return 2;
+    return 1;
 }
 
 const char kReplacement[] = "\xEF\xBF\xBD";  // U+FFFD
@@ -76,7 +130,7 @@ std::string fromUtf16(std::string_view bytes, const char* encoding)
 std::string sanitizeUtf8(std::string_view bytes)
 {
     Iconv cv("UTF-8", "UTF-8");
-    return cv.run(bytes, kReplacement, [](const char*, std::size_t) { return std::size_t{1}; });
+    return cv.runAsciiDirect(bytes, kReplacement, oneByte, oneByte);
 }
 
 }  // namespace
@@ -84,23 +138,13 @@ std::string sanitizeUtf8(std::string_view bytes)
 std::string encodeCp932(std::string_view utf8)
 {
     Iconv cv("CP932", "UTF-8");
-    return cv.run(utf8, "?", utf8SequenceLength);
+    return cv.runAsciiDirect(utf8, "?", utf8SequenceLength, oneByte);
 }
 
 std::string decodeCp932(std::string_view bytes)
 {
     Iconv cv("UTF-8", "CP932");
-    return cv.run(bytes, kReplacement, [](const char* p, std::size_t left) {
-        // Skip a lead byte and its trail byte together when both are there;
-        // a byte that cannot trail (a line end, a blank, a digit) is the
-        // start of the next character and stays.
-        auto c = static_cast<unsigned char>(p[0]);
-        bool lead = (c >= 0x81 && c <= 0x9F) || (c >= 0xE0 && c <= 0xFC);
-        if (!lead || left < 2) return std::size_t{1};
-        auto t = static_cast<unsigned char>(p[1]);
-        bool trail = (t >= 0x40 && t <= 0x7E) || (t >= 0x80 && t <= 0xFC);
-        return trail ? std::size_t{2} : std::size_t{1};
-    });
+    return cv.runAsciiDirect(bytes, kReplacement, cp932BrokenLength, cp932CharacterLength);
 }
 
 std::string decodeFileText(std::string_view bytes)

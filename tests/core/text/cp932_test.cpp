@@ -21,6 +21,11 @@ TEST(Cp932, RoundTripsTheCharactersTheSheetUses)
         EXPECT_EQ(decodeCp932(bytes), t) << t;
     }
     EXPECT_EQ(encodeCp932("～"), "\x81\x60");  // the wave dash of Windows systems
+    // Characters whose second byte is an ASCII letter or the backslash, among
+    // ASCII text: the second byte belongs to the character.
+    EXPECT_EQ(encodeCp932("1,ソ,表\\能A"), "1,\x83\x5C,\x95\x5C\\\x94\x5C" "A");
+    EXPECT_EQ(decodeCp932("1,\x83\x5C,\x95\x5C\\\x94\x5C" "A"), "1,ソ,表\\能A");
+    EXPECT_EQ(decodeCp932("\x83\x41\x83\x43"), "アイ");
     EXPECT_EQ(encodeCp932("ﾟ"), "\xDF");
 }
 
@@ -41,6 +46,9 @@ TEST(Cp932, BrokenBytesBecomeReplacementCharacters)
     EXPECT_EQ(decodeCp932("\x90\r\nB"), "\xEF\xBF\xBD\r\nB");
     EXPECT_EQ(decodeCp932("\x95\xbd\x90\x0d\xac"), "平\xEF\xBF\xBD\rｬ");
     EXPECT_EQ(decodeCp932("\x81 1"), "\xEF\xBF\xBD 1");
+    EXPECT_EQ(decodeCp932("12\x90"), "12\xEF\xBF\xBD");
+    // Broken UTF-8 in memory costs its own bytes only when written.
+    EXPECT_EQ(encodeCp932("\xE3" "AB"), "?AB");
 }
 
 TEST(Cp932, LengthCountsFullWidthAsTwo)
