@@ -1,30 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdio>
 #include <string>
+
+#include "support/cli_run.h"
 
 namespace {
 
-struct CliRun {
-    std::string out;
-    int status;
-};
+using tolvane::test::CliRun;
 
-// Runs `tolvane-cli cable ARGS`; `streams` picks what is captured.
-CliRun cable(const std::string& args, const char* streams = "2>/dev/null")
-{
-    std::string command = std::string("'") + TOLVANE_CLI + "' cable " + args + " " + streams;
-    FILE* pipe = popen(command.c_str(), "r");
-    CliRun run{"", -1};
-    if (!pipe) return run;
-    char buffer[256];
-    while (std::fgets(buffer, sizeof buffer, pipe)) run.out += buffer;
-    int status = pclose(pipe);
-    run.status = WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-    return run;
-}
+// Runs `tolvane-cli cable ARGS`.
+CliRun cable(const std::string& args) { return tolvane::test::runCli("cable " + args); }
 
 }  // namespace
 
@@ -50,7 +35,7 @@ TEST(CableCommand, PrintsWhatTheWindowShowsAndHandsBack)
     };
     for (const auto& c : cases) {
         CliRun r = cable(c.args);
-        EXPECT_EQ(r.status, 0) << c.args;
+        EXPECT_EQ(r.code, 0) << c.args;
         EXPECT_EQ(r.out, c.out) << c.args;
     }
 }
@@ -58,10 +43,9 @@ TEST(CableCommand, PrintsWhatTheWindowShowsAndHandsBack)
 TEST(CableCommand, NothingHandedBackIsReportedOnStandardError)
 {
     CliRun out = cable("--family 5 --size 22゜ --system 三相4線");
-    EXPECT_EQ(out.status, 1);
+    EXPECT_EQ(out.code, 1);
     EXPECT_EQ(out.out, "key=CV 22 \ndisplay=0\n");
-    CliRun err = cable("--family 5 --size 22゜ --system 三相4線", "2>&1 >/dev/null");
-    EXPECT_EQ(err.out, "この電線・ケーブルは許容電流表にありません\n");
+    EXPECT_EQ(out.err, "この電線・ケーブルは許容電流表にありません\n");
 }
 
 TEST(CableCommand, BadArgumentsAreRefused)
@@ -69,7 +53,7 @@ TEST(CableCommand, BadArgumentsAreRefused)
     for (const char* args : {"--size 38゜", "--family 18 --size 38゜", "--family 1 --size 39゜",
                              "--family 1 --size 38゜ --type CV", "--family 1 --size 38゜ --grouping 2,1,S=d",
                              "--family 1 --size 38゜ --wires 8", "--family 1 --size 38゜ --freq 55", "--family 1 --bogus 1"})
-        EXPECT_EQ(cable(args).status, 2) << args;
+        EXPECT_EQ(cable(args).code, 2) << args;
 }
 
 TEST(CableCommand, OptionsThatDoNotApplyAreRefusedWithTheirReason)
@@ -93,8 +77,8 @@ TEST(CableCommand, OptionsThatDoNotApplyAreRefusedWithTheirReason)
         {"--family 1 --size 38゜ --method 地中保護管配線 --depth H=900", "--depth は H=300、H=600、H=1200 のどれかです"},
     };
     for (const auto& c : cases) {
-        CliRun r = cable(c.args, "2>&1 >/dev/null");
-        EXPECT_EQ(r.status, 2) << c.args;
-        EXPECT_TRUE(r.out.starts_with(c.reason)) << c.args << ": " << r.out;
+        CliRun r = cable(c.args);
+        EXPECT_EQ(r.code, 2) << c.args;
+        EXPECT_TRUE(r.err.starts_with(c.reason)) << c.args << ": " << r.err;
     }
 }

@@ -1,27 +1,15 @@
 // tolvane-cli calc prints exactly what the forms would show.
 #include <gtest/gtest.h>
 
-#include <array>
-#include <cstdio>
 #include <string>
+
+#include "support/cli_run.h"
 
 namespace {
 
-struct CliRun {
-    int exitCode;
-    std::string out;
-};
+using tolvane::test::CliRun;
 
-CliRun cli(const std::string& args)
-{
-    std::string command = std::string(TOLVANE_CLI) + " " + args + " 2>/dev/null";
-    FILE* pipe = popen(command.c_str(), "r");
-    std::string out;
-    std::array<char, 256> buf{};
-    while (fgets(buf.data(), static_cast<int>(buf.size()), pipe)) out += buf.data();
-    int status = pclose(pipe);
-    return {WEXITSTATUS(status), out};
-}
+CliRun cli(const std::string& args) { return tolvane::test::runCli(args); }
 
 }  // namespace
 
@@ -49,7 +37,7 @@ TEST(CliCalc, PrintsTheFormsResults)
     };
     for (const auto& c : cases) {
         CliRun r = cli(c.args);
-        EXPECT_EQ(r.exitCode, 0) << c.args;
+        EXPECT_EQ(r.code, 0) << c.args;
         EXPECT_EQ(r.out, c.out) << c.args;
     }
 }
@@ -59,7 +47,7 @@ TEST(CliCalc, BadInputExitsWithTwo)
     for (const char* args : {"calc drop 単相2線 Z 50 0.2", "calc impedance 0.1 0.08 1.2", "calc allowable x 10 100",
                              "calc allowable transformer 10 abc", "calc", "calc breaker"}) {
         CliRun r = cli(args);
-        EXPECT_EQ(r.exitCode, 2) << args;
+        EXPECT_EQ(r.code, 2) << args;
         EXPECT_EQ(r.out, "") << args;
     }
 }

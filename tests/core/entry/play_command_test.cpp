@@ -2,12 +2,11 @@
 // sheet saved with -o.
 #include <gtest/gtest.h>
 
-#include <sys/wait.h>
-
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sstream>
+
+#include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace {
 
@@ -20,21 +19,11 @@ struct PlayResult {
 
 PlayResult play(const std::string& scenarioText, const std::string& extra = "")
 {
-    fs::path dir = fs::temp_directory_path() / ("tolvane_play_" + std::to_string(::testing::UnitTest::GetInstance()->random_seed()) + "_" + ::testing::UnitTest::GetInstance()->current_test_info()->name());
-    fs::create_directories(dir);
+    const fs::path dir = tolvane::testing::freshFolder("play");
     std::ofstream(dir / "s.scn") << scenarioText;
-    std::string command = std::string(TOLVANE_CLI) + " play " + (dir / "s.scn").string() + " " + extra + " >" +
-                          (dir / "out").string() + " 2>" + (dir / "err").string();
-    int status = std::system(command.c_str());
-    auto read = [](const fs::path& p) {
-        std::ifstream in(p);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    };
-    PlayResult run{WEXITSTATUS(status), read(dir / "out"), read(dir / "err")};
+    tolvane::test::CliRun run = tolvane::test::runCli("play " + (dir / "s.scn").string() + " " + extra);
     fs::remove_all(dir);
-    return run;
+    return {run.code, run.out, run.err};
 }
 
 TEST(PlayCommand, RunsToTheEndAndSavesTheSheet)
@@ -52,16 +41,13 @@ TEST(PlayCommand, TheSheetGivenIsLoadedAndLeftAsItWas)
 {
     const fs::path in = fs::temp_directory_path() / "tolvane_play_in.ksk";
     fs::copy_file(fs::path(TOLVANE_TEST_DATA) / "output" / "small.ksk", in, fs::copy_options::overwrite_existing);
-    auto bytes = [](const fs::path& p) {
-        std::ifstream file(p, std::ios::binary);
-        return std::string(std::istreambuf_iterator<char>(file), {});
-    };
-    const std::string before = bytes(in);
+    using tolvane::testing::bytesOf;
+    const std::string before = bytesOf(in);
 
     PlayResult run = play("print 0 0 1,7\n", "--sheet " + in.string());
     EXPECT_EQ(run.status, 0) << run.err;
     EXPECT_EQ(run.out, "row 0: L-1|電灯盤１\n");
-    EXPECT_EQ(bytes(in), before);
+    EXPECT_EQ(bytesOf(in), before);
     fs::remove(in);
 }
 
@@ -88,8 +74,8 @@ TEST(PlayCommand, AStepThatCannotRunStopsWithItsLine)
 
 TEST(PlayCommand, BadArguments)
 {
-    EXPECT_EQ(std::system((std::string(TOLVANE_CLI) + " play >/dev/null 2>&1").c_str()) >> 8, 2);
-    EXPECT_EQ(std::system((std::string(TOLVANE_CLI) + " play /nonexistent.scn >/dev/null 2>&1").c_str()) >> 8, 2);
+    EXPECT_EQ(tolvane::test::runCli("play").code, 2);
+    EXPECT_EQ(tolvane::test::runCli("play /nonexistent.scn").code, 2);
 }
 
 }  // namespace
