@@ -1,6 +1,5 @@
 #include "app/command_guard.h"
 
-#include <exception>
 #include <new>
 #include <string>
 
@@ -25,15 +24,19 @@ void report(Host* host, const std::string& text)
 
 }  // namespace
 
+std::string errorBoxText(const std::exception& error)
+{
+    if (dynamic_cast<const std::bad_alloc*>(&error)) return kOutOfMemory;
+    return error.what();
+}
+
 bool runGuarded(Host* host, const std::function<void()>& action)
 {
     try {
         action();
         return true;
-    } catch (const std::bad_alloc&) {
-        report(host, kOutOfMemory);
     } catch (const std::exception& e) {
-        report(host, e.what());
+        report(host, errorBoxText(e));
     } catch (...) {
         report(host, kUnknownError);
     }

@@ -3,6 +3,7 @@
 #include <span>
 #include <string_view>
 
+#include "app/command_guard.h"
 #include "app/dispatch.h"
 #include "app/forms.h"
 #include "app/script_cable.h"
@@ -355,7 +356,7 @@ void ScriptHost::runForm(Form& form)
         } catch (const std::exception& e) {
             // Whatever stops a handler is told as the general error box tells
             // it; the form stays open.
-            reportError(e.what());
+            reportError(errorBoxText(e));
         }
     };
     while (!form.closeRequested()) {
@@ -438,7 +439,7 @@ void ScriptHost::topLevel(const ScriptLine& line)
     } catch (const std::exception& e) {
         // A command stopped by anything else is told as the general error box
         // tells it, and the scenario goes on, as the program does.
-        reportError(e.what());
+        reportError(errorBoxText(e));
     }
 }
 
