@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "cli/command.h"
 #include "cli/open_sheet.h"
+#include "sheet/file_store.h"
 
 namespace tolvane::cli {
 namespace {
@@ -33,6 +34,10 @@ int runExportXlsx(const std::vector<std::string>& args)
         }
     }
     if (files.size() != 2) return usage();
+    if (auto reason = outputOverInput(files[0], files[1])) {
+        std::cerr << *reason << "\n";
+        return kExitBadInput;
+    }
     TForm1 form;
     if (!openSheet(form, files[0])) return kExitBadInput;
     if (auto failure = form.exportWorkbook(files[1], mode)) {

@@ -1,11 +1,12 @@
 // `play`: runs a scenario through the entry forms and the sheet as a user
 // would, and prints every message, question and error the program shows.
-#include <fstream>
+#include <sstream>
 #include <iostream>
 
 #include "app/forms.h"
 #include "app/script_host.h"
 #include "cli/command.h"
+#include "sheet/file_store.h"
 
 namespace tolvane::cli {
 namespace {
@@ -33,11 +34,20 @@ int runPlay(const std::vector<std::string>& args)
     }
     if (scenario.empty()) return usage();
 
-    std::ifstream in(scenario, std::ios::binary);
-    if (!in) {
-        std::cerr << "cannot read " << scenario << "\n";
+    // The scenario is read like any other input: a pipe or a device is
+    // refused rather than waited for.
+    std::string text;
+    if (auto reason = readWholeFile(scenario, text)) {
+        std::cerr << *reason << "\n";
         return kExitBadInput;
     }
+    if (!output.empty()) {
+        if (auto reason = outputOverInput(scenario, output)) {
+            std::cerr << *reason << "\n";
+            return kExitBadInput;
+        }
+    }
+    std::istringstream in(text);
 
     Forms forms;
     forms.mainWindowShown();

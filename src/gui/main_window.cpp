@@ -39,6 +39,7 @@
 #include "gui/export_dialog.h"
 #include "gui/message_boxes.h"
 #include "gui/print/document_painter.h"
+#include "sheet/file_store.h"
 #include "gui/header_strip.h"
 #include "gui/print/fonts.h"
 #include "gui/print/printer_paper.h"
@@ -292,18 +293,22 @@ void MainWindow::writePdf()
     std::optional<std::string> path = host_->chooseFile(FileDialog::SavePdf, proposed);
     if (!path) return;
     if (!path->ends_with(".pdf")) *path += ".pdf";
-    PrintDocument document = form_.printDocument();
-    std::optional<std::string> failure = print::writePdf(document, QString::fromStdString(*path));
-    if (failure) {
-        host_->reportError(*failure);
+    if (auto reason = outputOverInput(form_.FileName, *path)) {
+        host_->reportError(*reason);
         return;
     }
-    // A stopped print still writes the pages drawn until then.
-    if (QFileInfo::exists(u(*path))) statusLine_->showWritten(u("PDFを書き出しました"), u(*path));
+    PrintDocument document = form_.printDocument();
+    // A print stopped by a cell writes no file: an earlier PDF stays as it was.
     if (document.failure) {
         host_->warn(printFailureText(*document.failure));
         return;
     }
+    if (std::optional<std::string> failure = print::writePdf(document, QString::fromStdString(*path))) {
+        host_->reportError(*failure);
+        return;
+    }
+    if (document.pages.empty()) return;
+    statusLine_->showWritten(u("PDFを書き出しました"), u(*path));
     statusLine_->openFile();
 }
 

@@ -72,15 +72,24 @@ class PrintPdf(unittest.TestCase):
             self.assertIn(f"P-{number}", page)
         self.assertIn("A:B/C", pages[2])
 
-    def test_cell_that_is_no_number_stops_with_a_warning(self):
+    def test_cell_that_is_no_number_stops_with_a_warning_and_keeps_the_earlier_pdf(self):
         pdf, run = print_pdf("bad_cell.ksk")
         self.assertEqual(run.returncode, 1)
         self.assertIn("情報不足で印刷出来ませんでした。", run.stderr)
         self.assertIn("9 行目", run.stderr)
-        # The pages drawn until then are kept: the lines, without the frame texts.
-        text = pages_text(pdf)[0]
-        self.assertIn("P-2", text)
-        self.assertNotIn("電路計算書（幹線用）", text)
+        self.assertFalse(os.path.exists(pdf))  # no fragment of a document
+        # A good document of that name stays exactly as it was.
+        good, run = print_pdf("small.ksk")
+        self.assertEqual(run.returncode, 0, run.stderr)
+        os.replace(good, pdf)
+        with open(pdf, "rb") as f:
+            before = f.read()
+        run = subprocess.run([CLI, "print-pdf", os.path.join(FIXTURES, "bad_cell.ksk"), pdf],
+                             capture_output=True, text=True)
+        self.assertEqual(run.returncode, 1)
+        with open(pdf, "rb") as f:
+            self.assertEqual(f.read(), before)
+        os.remove(pdf)
 
     def test_row_count_that_is_no_number_prints_nothing(self):
         pdf, run = print_pdf("bad_rows.ksk")

@@ -8,6 +8,7 @@
 #include "cli/command.h"
 #include "cli/open_sheet.h"
 #include "gui/print/document_painter.h"
+#include "sheet/file_store.h"
 
 namespace tolvane::cli {
 namespace {
@@ -25,10 +26,14 @@ int runPrintPdf(const std::vector<std::string>& args)
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
 
+    if (auto reason = outputOverInput(args[0], args[1])) {
+        std::cerr << *reason << "\n";
+        return kExitBadInput;
+    }
     TForm1 form;
     if (!openSheet(form, args[0])) return kExitBadInput;
     PrintDocument document = form.printDocument();
-    // A stopped print still hands over the pages drawn until then.
+    // A print stopped by a cell writes no file; an earlier PDF stays.
     if (auto reason = print::writePdf(document, QString::fromStdString(args[1]))) {
         std::cerr << *reason << "\n";
         return kExitCannotWrite;

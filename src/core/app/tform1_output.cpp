@@ -4,6 +4,7 @@
 #include "app/tform1.h"
 #include "output/document.h"
 #include "output/page_record.h"
+#include "sheet/file_store.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -50,6 +51,8 @@ PrintDocument TForm1::printDocument()
 std::optional<ExportFailure> TForm1::exportWorkbook(const std::string& path, WorkbookMode mode,
                                                   const ExportProgress& progress)
 {
+    // The workbook never takes the place of the sheet file it comes from.
+    if (auto reason = outputOverInput(FileName, path)) return ExportFailure{*reason, true};
     try {
         Button14Click();
         WorkbookPlan plan = mode == WorkbookMode::PerItem ? planPerItem(StringGrid1)

@@ -3,10 +3,9 @@
 #include <xlsxwriter.h>
 
 #include <array>
+#include <cerrno>
 #include <cmath>
-#include <filesystem>
 #include <map>
-#include <system_error>
 #include <tuple>
 
 #include "sheet/file_store.h"
@@ -196,14 +195,14 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
     position += plan.feeders;  // the title list
     advance();
 
-    // Written beside the target (through any links to it) and renamed over it
-    // only when complete, so a failed export never destroys an earlier
-    // workbook and a link stays a link.
-    std::string target;
-    if (auto reason = resolveSaveTarget(path, target)) return ExportFailure{*reason, true};
-    const std::string partial = target + ".part";
-    lxw_workbook* book = workbook_new(partial.c_str());
-    if (!book) return ExportFailure{"ブックを作成できません: " + path, true};
+    // Written into a file of its own beside the target (through any links to
+    // it) that takes the target's place only when complete, so a failed
+    // export never destroys an earlier workbook and a link stays a link. The
+    // library opens its output by name: it gets a name of that very file.
+    ReplacementFile file;
+    if (auto reason = file.create(path, ReplacementFile::Writer::ByName)) return ExportFailure{*reason, true};
+    lxw_workbook* book = workbook_new(file.openName().c_str());
+    if (!book) return ExportFailure{"ブックを作成できません（" + path + "）", true};
     Formats formats(book);
     const WorksheetTemplate templatePage = buildTemplate(title, advance);
 
@@ -227,20 +226,17 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
         }
         advance();
     }
+    // The library reports a failed write only as its own kind of error; the
+    // system's error number says why.
+    errno = 0;
     lxw_error closed = workbook_close(book);
-    std::error_code ignored;
-    if (!error && closed != LXW_NO_ERROR)
-        error = ExportFailure{failure(("ブックを保存できません: " + path).c_str(), closed), true};
-    if (error) {
-        std::filesystem::remove(partial, ignored);
-        return error;
+    const int closeError = errno;
+    if (error) return error;
+    if (closed != LXW_NO_ERROR) {
+        if (closeError != 0) return ExportFailure{file.failure(closeError), true};
+        return ExportFailure{failure(("ブックを保存できません（" + path + "）").c_str(), closed), true};
     }
-    std::error_code renamed;
-    std::filesystem::rename(partial, target, renamed);
-    if (renamed) {
-        std::filesystem::remove(partial, ignored);
-        return ExportFailure{"ブックを保存できません: " + path + ": " + renamed.message(), true};
-    }
+    if (auto reason = file.commit()) return ExportFailure{*reason, true};
     return std::nullopt;
 }
 

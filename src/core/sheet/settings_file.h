@@ -27,7 +27,9 @@ struct SettingsFile {
 std::string writeSettingsFile(const SettingsFile& settings);
 
 // Reads the four lines. Returns the reason when the file has fewer than four
-// lines; `settings` then holds the lines that are there (`linesRead`).
+// lines; `settings` then holds the lines that are there (`linesRead`). A file
+// with control characters other than line ends and tabs (no text at all) is
+// refused whole: `linesRead` is 0.
 std::optional<std::string> readSettingsFile(std::string_view bytes, SettingsFile& settings);
 
 }  // namespace tolvane

@@ -19,10 +19,30 @@ const std::pair<std::string_view, std::string_view> kStoredMarks[] = {
     {"└─?", mark::Last},   {"│├?", mark::Branch1}, {"│└?", mark::Last1},
 };
 
-std::optional<int> readCount(const std::vector<std::string_view>& lines, std::size_t index)
+// A count line: its value, or why it has none. A whole number too large for
+// the program ("2147483648", twenty digits) is out of range, not "no number".
+struct CountLine {
+    std::optional<int> value;
+    bool digits = false;  // a whole number, whether or not it fits
+    std::string_view text;
+};
+
+CountLine readCount(const std::vector<std::string_view>& lines, std::size_t index)
 {
-    if (index >= lines.size()) return std::nullopt;
-    return tryParseWhole(lines[index]);
+    if (index >= lines.size()) return {};
+    CountLine count{tryParseWhole(lines[index]), false, lines[index]};
+    std::string_view digits = count.text;
+    while (!digits.empty() && digits.front() == ' ') digits.remove_prefix(1);
+    while (!digits.empty() && digits.back() == ' ') digits.remove_suffix(1);
+    if (!digits.empty() && (digits.front() == '+' || digits.front() == '-')) digits.remove_prefix(1);
+    count.digits = count.value || (!digits.empty() && digits.find_first_not_of("0123456789") == std::string_view::npos);
+    return count;
+}
+
+// The text that shows a count out of range.
+std::string countText(const CountLine& count)
+{
+    return count.value ? std::to_string(*count.value) : std::string(count.text);
 }
 
 }  // namespace
@@ -67,14 +87,16 @@ std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileConten
     readTextLines(bytes, file);
     const std::vector<std::string_view>& lines = file.lines;
 
-    const std::optional<int> rowCount = readCount(lines, 0);
-    if (!rowCount) return "1行目（行数）が数値ではありません";
-    if (*rowCount < 0 || *rowCount > kMaxFileRows)
-        return "1行目の行数 " + std::to_string(*rowCount) + " は扱えません（0～" + std::to_string(kMaxFileRows) + "）";
-    const std::optional<int> last = readCount(lines, 1);
-    if (!last) return "2行目（最終行）が数値ではありません";
-    if (*last < 0 || *last >= kMaxFileRows)
-        return "2行目の最終行 " + std::to_string(*last) + " は扱えません（0～" + std::to_string(kMaxFileRows - 1) + "）";
+    const CountLine rowCountLine = readCount(lines, 0);
+    if (!rowCountLine.digits) return "1行目（行数）が数値ではありません";
+    const std::optional<int> rowCount = rowCountLine.value;
+    if (!rowCount || *rowCount < 0 || *rowCount > kMaxFileRows)
+        return "1行目の行数 " + countText(rowCountLine) + " は扱えません（0～" + std::to_string(kMaxFileRows) + "）";
+    const CountLine lastLine = readCount(lines, 1);
+    if (!lastLine.digits) return "2行目（最終行）が数値ではありません";
+    const std::optional<int> last = lastLine.value;
+    if (!last || *last < 0 || *last >= kMaxFileRows)
+        return "2行目の最終行 " + countText(lastLine) + " は扱えません（0～" + std::to_string(kMaxFileRows - 1) + "）";
 
     // Two count lines, n + 1 rows, six title lines.
     const std::size_t rows = static_cast<std::size_t>(*last) + 1;

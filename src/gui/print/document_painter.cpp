@@ -1,6 +1,6 @@
 #include "gui/print/document_painter.h"
 
-#include <QFile>
+#include <QIODevice>
 #include <QFont>
 #include <QFontMetricsF>
 #include <QPageLayout>
@@ -8,8 +8,9 @@
 #include <QPdfWriter>
 #include <QPrinter>
 
-#include <filesystem>
-#include <system_error>
+#include <unistd.h>
+
+#include <cerrno>
 #include <variant>
 
 #include "gui/print/fonts.h"
@@ -24,6 +25,48 @@ QPageLayout a4Landscape()
     return QPageLayout(QPageSize(QPageSize::A4), QPageLayout::Landscape, QMarginsF(0, 0, 0, 0),
                        QPageLayout::Millimeter);
 }
+
+// Hands what the PDF writer produces straight to the file's descriptor and
+// keeps the first system error, so that a failure can say why.
+class DescriptorDevice : public QIODevice {
+public:
+    explicit DescriptorDevice(int fd) : fd_(fd) {}
+    int error() const { return error_; }
+    bool seek(qint64 position) override
+    {
+        if (::lseek(fd_, static_cast<off_t>(position), SEEK_SET) < 0) {
+            remember(errno);
+            return false;
+        }
+        return QIODevice::seek(position);
+    }
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 size) override
+    {
+        if (error_ != 0) return -1;
+        qint64 done = 0;
+        while (done < size) {
+            const ssize_t put = ::write(fd_, data + done, static_cast<std::size_t>(size - done));
+            if (put < 0) {
+                if (errno == EINTR) continue;
+                remember(errno);
+                return -1;
+            }
+            done += put;
+        }
+        return done;
+    }
+
+private:
+    void remember(int error)
+    {
+        if (error_ == 0) error_ = error;
+    }
+    int fd_;
+    int error_ = 0;
+};
 
 QPen penOf(int width)
 {
@@ -85,32 +128,27 @@ std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinte
 
 std::optional<std::string> writePdf(const PrintDocument& document, const QString& path)
 {
-    if (document.pages.empty()) return std::nullopt;
-    // Written beside the target (through any links to it) and renamed over it
-    // in one step only when complete.
-    std::string target;
-    if (auto reason = resolveSaveTarget(path.toStdString(), target)) return reason;
-    const QString partial = QString::fromStdString(target) + QStringLiteral(".part");
+    // A print stopped by a cell writes no file at all, so that an earlier
+    // PDF of the same name stays as it was; the caller says why.
+    if (document.pages.empty() || document.failure) return std::nullopt;
+    ReplacementFile file;
+    if (auto reason = file.create(path.toStdString())) return reason;
+    DescriptorDevice device(file.descriptor());
+    device.open(QIODevice::WriteOnly);
     std::optional<std::string> failure;
     {
-        QPdfWriter writer(partial);
+        QPdfWriter writer(&device);
         writer.setResolution(kPrintUnitsPerInch);
         writer.setPageLayout(a4Landscape());
         writer.setTitle(QString::fromStdString(document.jobTitle));
         writer.setCreator(QStringLiteral("Tolvane"));
         failure = paintDocument(document, writer);
     }
-    if (failure) {
-        QFile::remove(partial);
-        return "PDF を書けません: " + path.toStdString() + ": " + *failure;
-    }
-    std::error_code renamed;
-    std::filesystem::rename(partial.toStdString(), target, renamed);
-    if (renamed) {
-        QFile::remove(partial);
-        return "PDF を保存できません: " + path.toStdString() + ": " + renamed.message();
-    }
-    return std::nullopt;
+    device.close();
+    // A full disk shows as a failed write, whatever the painter made of it.
+    if (device.error() != 0) return file.failure(device.error());
+    if (failure) return "PDF を書けません（" + path.toStdString() + "）: " + *failure;
+    return file.commit();
 }
 
 }  // namespace tolvane::print

@@ -29,8 +29,9 @@ std::optional<std::string> paintDocument(const PrintDocument& document, QPagedPa
 std::optional<std::string> printOnPrinter(const PrintDocument& document, QPrinter& printer);
 
 // Writes the pages as a PDF at 600 dpi with the fonts embedded; a document
-// without pages writes no file. An existing file is replaced only once the new
-// one is complete.
+// without pages, or one stopped by a cell (`failure`), writes no file. An
+// existing file is replaced only once the new one is complete (see
+// ReplacementFile). Returns the reason of a failure.
 std::optional<std::string> writePdf(const PrintDocument& document, const QString& path);
 
 }  // namespace tolvane::print

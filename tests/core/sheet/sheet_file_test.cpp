@@ -96,3 +96,23 @@ TEST(SheetFile, ReadsFilesMadeByIconvAndUtf8FilesWithAByteOrderMark)
     EXPECT_EQ(bom.title.year, "元");
     EXPECT_EQ(bom.title.building, "BOMビル");
 }
+
+TEST(SheetFile, ACountLineTooLargeIsOutOfRangeAndOneWithoutDigitsIsNoNumber)
+{
+    const std::string range = "（0～" + std::to_string(kMaxFileRows) + "）";
+    const std::pair<const char*, std::string> cases[] = {
+        {"2147483648", "1行目の行数 2147483648 は扱えません" + range},
+        {"99999999999999999999", "1行目の行数 99999999999999999999 は扱えません" + range},
+        {"-2147483649", "1行目の行数 -2147483649 は扱えません" + range},
+        {"-1", "1行目の行数 -1 は扱えません" + range},
+        {"12a", "1行目（行数）が数値ではありません"},
+        {"", "1行目（行数）が数値ではありません"},
+    };
+    for (const auto& [count, message] : cases) {
+        SheetFileContent content;
+        EXPECT_EQ(readSheetFile(std::string(count) + "\r\n0\r\n", content), message) << count;
+    }
+    SheetFileContent content;
+    EXPECT_EQ(readSheetFile("108\r\n2147483648\r\n", content),
+              "2行目の最終行 2147483648 は扱えません（0～" + std::to_string(kMaxFileRows - 1) + "）");
+}
