@@ -170,7 +170,8 @@ std::optional<std::string> ReplacementFile::create(const std::string& path, Writ
     if (target_ != path) shown_ = path + " → " + target_;
     const std::filesystem::path target(target_);
     folder_ = target.parent_path().string();
-    if (folder_.empty()) folder_ = ".";
+    // (push_back: GCC 12 warns wrongly about overlapping copies for a short literal assigned here.)
+    if (folder_.empty()) folder_.push_back('.');
 
     // What is there now decides whether it may be replaced, and the mode.
     struct stat old {};
