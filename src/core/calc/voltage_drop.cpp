@@ -20,6 +20,12 @@ double VoltageDrop(double coefficient, double current, double length, double imp
     return coefficient * current * length * impedance * 0.001;
 }
 
+std::string DropText(double drop)
+{
+    if (!std::isfinite(drop)) throw ConversionError::overflow(formatShortest(drop), "電圧降下");
+    return formatFixed(drop, 2);
+}
+
 double AllowableDropBandFraction(SupplyKind kind, double length)
 {
     bool utility = kind == SupplyKind::Utility;

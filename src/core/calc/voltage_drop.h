@@ -28,6 +28,11 @@ std::string ImpedanceText(double impedance);
 // e = K' × I × l × Z × 0.001, multiplied in that order  [V]
 double VoltageDrop(double coefficient, double current, double length, double impedance);
 
+// A drop as the forms and the sheet hold it: 2 decimals with separators. A
+// drop too large for any number (a length of 1e308) is a ConversionError,
+// never the text "INF" in a cell.
+std::string DropText(double drop);
+
 // Fraction of the band table for a length (60, 120 and 200 m belong to the
 // lower band). Transformer: 3/5/6/7 %, utility: 2/4/6/7 %.
 double AllowableDropBandFraction(SupplyKind kind, double length);

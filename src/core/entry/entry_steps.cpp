@@ -71,7 +71,7 @@ bool dropStep(Host* host, std::string& focus, const DropFields& f)
     if (f.impedance == kNoZ) return true;
     double e = VoltageDrop(SystemCoefficient(f.system), parseDecimal(f.current), parseDecimal(f.length),
                            parseGrouped(f.impedance));
-    f.drop = formatFixed(e, 2);
+    f.drop = DropText(e);
     return true;
 }
 

@@ -63,7 +63,8 @@ struct PrintDocument {
     std::string jobTitle;  // the building name
     std::vector<PrintPage> pages;
     // Set when a cell stopped the print; the pages hold what was drawn until
-    // then (the current page without its frame and headings).
+    // then (the current page without its frame and headings), which a
+    // printer prints and a PDF never holds.
     std::optional<PrintFailure> failure;
 };
 

@@ -170,7 +170,7 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
         const std::string& m = sheet.cell(col::Mark, r);
         const double drop = VoltageDrop(coefficient, cellNumber(sheet, col::Current, r),
                                         cellNumber(sheet, col::Length, r), cellNumber(sheet, col::Impedance, r));
-        std::string dropText = formatFixed(drop, 2);
+        std::string dropText = DropText(drop);
         // The run's drop as written (2 decimals); a drop of 1,000 V or more
         // carries separators, which must not stop the sum.
         const double e = parseGrouped(dropText);
@@ -247,7 +247,7 @@ void computeSingleDrops(Sheet& sheet, FeederRange range)
         if (!hasValue(current) || !hasValue(length) || !hasValue(impedance)) continue;
         const double drop =
             VoltageDrop(coefficient, parseDecimal(current), parseDecimal(length), parseDecimal(impedance));
-        sheet.setCell(col::Drop, r, formatFixed(drop, 2));
+        sheet.setCell(col::Drop, r, DropText(drop));
     }
 }
 

@@ -235,7 +235,7 @@ void FeederSizer::judgeOwnSizes()
                 // The drop as the totals write it: 2 decimals, read back.
                 const double e = VoltageDrop(coefficient, cellNumber(rows, col::Current, r), run.length,
                                              parseDecimal(c.impedance));
-                drop = centivolts(parseGrouped(formatFixed(e, 2)));
+                drop = centivolts(parseGrouped(DropText(e)));
             } catch (const ConversionError&) {
                 fits = false;
             }

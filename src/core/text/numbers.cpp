@@ -131,6 +131,17 @@ ConversionError::ConversionError(std::string text, bool wholeNumber)
 {
 }
 
+ConversionError::ConversionError(std::string text, std::string message, int)
+    : std::runtime_error(std::move(message)), text_(std::move(text))
+{
+}
+
+ConversionError ConversionError::overflow(std::string text, const std::string& what)
+{
+    std::string message = what + "が大きすぎて計算できません";
+    return ConversionError(std::move(text), std::move(message), 0);
+}
+
 bool hasValue(std::string_view text) { return !text.empty() && text != " "; }
 
 std::optional<double> tryParseDecimal(std::string_view text)

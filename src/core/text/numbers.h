@@ -15,9 +15,13 @@ namespace tolvane {
 class ConversionError : public std::runtime_error {
 public:
     ConversionError(std::string text, bool wholeNumber);
+    // A result too large for any number (a drop from a length of 1e308 m):
+    // `what` says what could not be computed.
+    static ConversionError overflow(std::string text, const std::string& what);
     const std::string& text() const { return text_; }
 
 private:
+    ConversionError(std::string text, std::string message, int);
     std::string text_;
 };
 

@@ -190,31 +190,31 @@ TEST(FilePaths, AGoodOutputReplacesTheEarlierFileWhateverStandsBesideIt)
 {
     for (const Writer& writer : writers()) {
         const fs::path dir = freshFolder("good");
-        // A file the user keeps under the name an old export used for its
-        // half-written file, and a link by such a name: neither is touched.
+        // A link and a file of the user's under the names an old export
+        // used for its half-written file: neither is touched.
         const std::string ext = writer.extension;
         put(dir / "keep.txt", "the user's own file");
-        put(dir / ("out" + ext + ".part"), "the user's own file");
-        fs::create_symlink("keep.txt", dir / ("long" + ext + ".part"));
+        fs::create_symlink("keep.txt", dir / ("out" + ext + ".part"));
+        put(dir / ("other" + ext + ".part"), "the user's own file");
         // An earlier output readable by its owner alone keeps that mode.
         put(dir / ("out" + ext), "earlier");
         fs::permissions(dir / ("out" + ext), fs::perms::owner_read | fs::perms::owner_write);
         // The longest name the system allows, its extension included.
         const std::string longName = std::string(255 - ext.size(), 'l') + ext;
 
-        for (const std::string& name : {std::string("out") + ext, longName}) {
+        for (const std::string& name : {"out" + ext, "other" + ext, longName}) {
             const Outcome o = writer.run(kSheet, (dir / name).string(), false);
             EXPECT_EQ(o.code, writer.doneCode) << writer.name << " " << name.size() << ": " << o.said;
-            EXPECT_NE(bytesOf(dir / name), "earlier") << writer.name;
-            EXPECT_GT(fs::file_size(dir / name), 100u) << writer.name;
+            EXPECT_GT(fs::file_size(dir / name), 100u) << writer.name << " " << name.size();
         }
         EXPECT_EQ(fs::status(dir / ("out" + ext)).permissions() & fs::perms::all,
                   fs::perms::owner_read | fs::perms::owner_write)
             << writer.name;
         EXPECT_EQ(bytesOf(dir / "keep.txt"), "the user's own file") << writer.name;
-        EXPECT_EQ(bytesOf(dir / ("out" + ext + ".part")), "the user's own file") << writer.name;
-        EXPECT_EQ(namesIn(dir), (std::set<std::string>{"keep.txt", "out" + ext + ".part", "long" + ext + ".part",
-                                                       "out" + ext, longName}))
+        EXPECT_TRUE(fs::is_symlink(dir / ("out" + ext + ".part"))) << writer.name;
+        EXPECT_EQ(bytesOf(dir / ("other" + ext + ".part")), "the user's own file") << writer.name;
+        EXPECT_EQ(namesIn(dir), (std::set<std::string>{"keep.txt", "out" + ext + ".part", "other" + ext + ".part",
+                                                       "out" + ext, "other" + ext, longName}))
             << writer.name;
         fs::remove_all(dir);
     }
@@ -396,4 +396,19 @@ TEST(FilePaths, EachSystemErrorHasItsReasonInJapanese)
     for (const auto& [error, reason] : reasons) EXPECT_EQ(fileErrorReason(error), reason) << error;
     // Any other cause keeps the system's own text.
     EXPECT_EQ(fileErrorReason(EIO), std::strerror(EIO));
+}
+
+TEST(FilePaths, TwoExportsToOneNameAtOnceLeaveOneCompleteFile)
+{
+    const fs::path dir = freshFolder("together");
+    const fs::path out = dir / "out.xlsx";
+    const std::string one = std::string(TOLVANE_CLI) + " export-xlsx " + shellArg(kSheet) + " " + shellArg(out);
+    const std::string both = "{ " + one + " & a=$!; " + one + " & b=$!; wait $a && wait $b; } 2>" + shellArg(dir / "err");
+    EXPECT_EQ(std::system(both.c_str()), 0) << bytesOf(dir / "err");
+    const std::string bytes = bytesOf(out);
+    // A whole workbook ends with the zip's end record, 22 bytes without a comment.
+    ASSERT_GT(bytes.size(), 22u);
+    EXPECT_EQ(bytes.substr(bytes.size() - 22, 4), std::string("PK\x05\x06", 4));
+    EXPECT_EQ(namesIn(dir), (std::set<std::string>{"err", "out.xlsx"}));
+    fs::remove_all(dir);
 }

@@ -39,6 +39,28 @@ TEST(CalcCommands, SingleDropsStopAtACableNotYetChosen)
     EXPECT_EQ(messageOf([&] { form.Button6Click(); }), "'Z' は数値ではありません");
 }
 
+TEST(CalcCommands, ADropTooLargeForAnyNumberStopsInsteadOfWritingInf)
+{
+    // A feeder, then a length that no drop can be computed from.
+    for (const char* length : {"1e308", "-1e308"}) {
+        TForm1 form;
+        Sheet& s = form.StringGrid1;
+        s.setCell(col::No, 0, "1");
+        s.setCell(col::System, 0, "三相3線");
+        s.setCell(col::Mark, 0, "──▶");
+        s.setCell(col::FeederNo, 0, "1");
+        s.setCell(col::RowTotal, 0, "1");
+        s.setCell(col::Length, 0, length);
+        s.setCell(col::Current, 0, "75");
+        s.setCell(col::Impedance, 0, "0.529");
+        s.setCell(col::Drop, 0, "1.23");
+        form.s1 = form.e1 = 0;
+        EXPECT_EQ(messageOf([&] { form.Button10Click(); }), "電圧降下が大きすぎて計算できません") << length;
+        EXPECT_EQ(messageOf([&] { form.Button6Click(); }), "電圧降下が大きすぎて計算できません") << length;
+        EXPECT_EQ(s.cell(col::Drop, 0), "1.23") << length;  // the cell keeps what it had
+    }
+}
+
 TEST(CalcCommands, DesignCurrentsReadDwellingCurrentsAsWholeNumbers)
 {
     TForm1 form;

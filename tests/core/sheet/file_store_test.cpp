@@ -90,6 +90,8 @@ TEST(FileStore, KillingTheProcessDuringASaveLeavesACompleteFile)
         EXPECT_TRUE(now == old || now == a || now == b) << "after " << delayMs << " ms: " << now.size() << " bytes";
         SheetFileContent content;
         EXPECT_EQ(readSheetFile(now, content), std::nullopt);
+        // The half-written version had no name: nothing of it is left.
+        EXPECT_EQ(namesIn(dir), std::vector<std::string>{"work.ksk"}) << "after " << delayMs << " ms";
     }
     fs::remove_all(dir);
 }
