@@ -11,15 +11,24 @@
 #include "app/tform1.h"
 #include "calc_fixture.h"
 #include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace tolvane::sheetcalc {
 namespace {
 
-// Of this process alone: the tests run in parallel, also those of other checkouts.
-std::string tempPath(const std::string& name)
+// Of this process alone: the tests run in parallel, also those of other
+// checkouts. The folder goes when the tests end.
+const std::filesystem::path& tempFolder()
 {
-    return ::testing::TempDir() + "sheetcalc_" + std::to_string(::getpid()) + "_" + name;
+    struct Folder : ::testing::Environment {
+        std::filesystem::path path = tolvane::testing::freshFolder("sheetcalc");
+        void TearDown() override { std::filesystem::remove_all(path); }
+    };
+    static Folder* folder = static_cast<Folder*>(::testing::AddGlobalTestEnvironment(new Folder));
+    return folder->path;
 }
+
+std::string tempPath(const std::string& name) { return (tempFolder() / name).string(); }
 
 // Writes the input rows of a fixture as a sheet file.
 std::string sheetFileOf(const std::string& fixture, const std::string& name)
@@ -97,7 +106,6 @@ TEST(SheetCalcCli, CheckReportsEveryCellTheDocumentOrTheCalculationCannotUse)
         EXPECT_EQ(run.code, 1);
         EXPECT_NE(run.out.find(expected), std::string::npos) << options << "\n" << run.out;
     }
-    std::filesystem::remove(path);
 }
 
 TEST(SheetCalcCli, RecalcSavesWhatTheScreenWouldShow)
