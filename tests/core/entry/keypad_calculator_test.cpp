@@ -53,7 +53,7 @@ TEST(Keypad, ClosingAndShowingAgain)
     TForm3 keypad;
     keypad.FormShow();
     typeOnKeypad(keypad, {"3", "."});
-    keypad.Button23Click();  // "キャンセル" hands back the empty text
+    keypad.Button23Click();  // "キャンセル" empties the display; the caller takes nothing
     EXPECT_TRUE(keypad.closeRequested());
     EXPECT_EQ(keypad.Edit1, "");
 
