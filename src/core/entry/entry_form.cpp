@@ -138,7 +138,7 @@ bool EntryForm::keypadInto(std::string& target)
 
 void EntryForm::inputsChanged()
 {
-    if (runImpedance()) runDrop();
+    if (runImpedance() && cableFields().impedance != kNoZ) runDrop();
 }
 
 void EntryForm::checkCable(const std::string& allowable, const std::string& current, const std::string& cable)

@@ -95,6 +95,7 @@ protected:
     struct CableFields {
         std::string& cable;      // designation
         std::string& allowable;  // allowable current
+        std::string& impedance;  // impedance, kNoZ until one is worked out
     };
     virtual CableFields cableFields() = 0;
     virtual std::string_view feederSystem() const = 0;  // for the lookup key of the cable window
@@ -105,7 +106,8 @@ protected:
     // be used (told).
     virtual bool runDrop() = 0;
     // An input of the impedance or the drop changed: both are worked out
-    // again, so what the form shows is what "登録" writes.
+    // again, so what the form shows is what "登録" writes. A run without an
+    // impedance yet (no cable) has no drop to show and is not asked for one.
     void inputsChanged();
     // What a chosen cable runs: impedance, drop and cable check.
     virtual void afterCableChosen();

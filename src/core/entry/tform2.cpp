@@ -131,9 +131,9 @@ void TForm2::ComboBox13Change()
 
 void TForm2::Edit4Change() { inputsChanged(); }
 
-void TForm2::Edit5Change() { Button10Click(); }
+void TForm2::Edit5Change() { inputsChanged(); }
 
-void TForm2::Edit3Change() { Button10Click(); }
+void TForm2::Edit3Change() { inputsChanged(); }
 
 void TForm2::ComboBox5Change()
 {

@@ -121,7 +121,7 @@ public:
     bool DblClick(std::string_view control);
 
 protected:
-    CableFields cableFields() override { return {Edit8, Edit9}; }
+    CableFields cableFields() override { return {Edit8, Edit9, Edit10}; }
     std::string_view feederSystem() const override { return ComboBox2; }
     bool runImpedance() override;
     bool runDrop() override;

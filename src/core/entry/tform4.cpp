@@ -223,7 +223,7 @@ void TForm4::ComboBox15Change()
         ActiveControl = "Button4";
         break;
     }
-    Button10Click();  // the drop follows the design current
+    inputsChanged();  // the drop follows the design current
 }
 
 void TForm4::Edit6Change() { inputsChanged(); }

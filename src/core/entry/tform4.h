@@ -89,7 +89,7 @@ public:
     bool DblClick(std::string_view control);
 
 protected:
-    CableFields cableFields() override { return {Edit10, Edit11}; }
+    CableFields cableFields() override { return {Edit10, Edit11, Edit12}; }
     // The cable window takes the core suffix from the feeder form's system.
     std::string_view feederSystem() const override;
     bool runImpedance() override;

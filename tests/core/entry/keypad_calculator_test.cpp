@@ -253,7 +253,9 @@ TEST_F(CalculatorFixture, WithoutAResultNothingIsHandedBackAndTheReasonIsTold)
         EXPECT_EQ(calculator.Label1, "") << c.value;
         ASSERT_EQ(host.messages.size(), 1u) << c.value;
         EXPECT_EQ(host.messages[0], c.reason) << c.value;
-        if (c.tab == 1) EXPECT_EQ(calculator.Label145, "-");
+        if (c.tab == 1) {
+            EXPECT_EQ(calculator.Label145, "-");
+        }
     }
     // Entered on the keypad but not computed: no result either.
     SetUp();
