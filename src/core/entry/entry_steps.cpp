@@ -2,7 +2,6 @@
 
 #include "calc/breaker.h"
 #include "calc/electrical_system.h"
-#include "calc/run_limits.h"
 #include "host/host.h"
 #include "text/numbers.h"
 
@@ -39,9 +38,6 @@ MethodLayout methodLayoutOf(std::string_view method)
     return layout;
 }
 
-namespace {
-
-// A value the run cannot be calculated with is told and takes the focus.
 bool usable(Host* host, std::string& focus, RunValue kind, double value, std::string_view control)
 {
     if (runValueUsable(kind, value)) return true;
@@ -49,8 +45,6 @@ bool usable(Host* host, std::string& focus, RunValue kind, double value, std::st
     focus = control;
     return false;
 }
-
-}  // namespace
 
 bool impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
 {

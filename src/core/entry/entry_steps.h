@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/run_limits.h"
 #include "calc/voltage_drop.h"
 
 namespace tolvane {
@@ -45,6 +46,10 @@ struct MethodLayout {
     std::string note;               // Label58: the method a cable rack is rated under
 };
 MethodLayout methodLayoutOf(std::string_view method);
+
+// Whether a length, current or power factor may be used; one that may not is
+// told and takes the focus (`control`).
+bool usable(Host* host, std::string& focus, RunValue kind, double value, std::string_view control);
 
 // The fields a step reads and writes, with the control names for the focus.
 struct ImpedanceFields {

@@ -307,6 +307,10 @@ void TForm2::Button7Click()
 void TForm2::Button4Click()
 {
     const int recorded = mode();
+    // The length between branch points goes into every segment row generated.
+    if (recorded == 2 && hasValue(ComboBox6) &&
+        !usable(host, ActiveControl, RunValue::Length, parseDecimal(ComboBox6), "ComboBox6"))
+        return;
     if (!recordChecks(Edit10, recorded == 1 ? Edit5 : Edit3, recorded == 1 ? "Edit5" : "Edit3")) return;
     const std::string& rating = recorded == 1 ? ComboBox4 : ComboBox9;
     if (auto question = CheckBreakerAgainstCable(Edit9, rating)) {
