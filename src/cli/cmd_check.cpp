@@ -1,5 +1,6 @@
 // `check FILE.ksk... [--recalc] [--supply transformer|utility|percent:N]`:
-// the verdict of "判定の確認" for many sheet files. Every report is printed as
+// the verdict of "判定の確認" for many sheet files, after every cell the
+// document or the calculation cannot use. Every report is printed as
 // "FILE: シート行 R: MESSAGE" (R is the sheet row, counted from 0), or
 // "FILE: 判定は良好です。". Exit 0 when every file is good, 1 when anything
 // was reported, 2 when a file cannot be read.
@@ -10,6 +11,7 @@
 #include "cli/command.h"
 #include "cli/open_sheet.h"
 #include "cli/sheet_calc_options.h"
+#include "output/print_page.h"
 #include "sheet/feeder_totals_sheet.h"
 #include "sheet/judgement.h"
 #include "sheet/review.h"
@@ -40,6 +42,12 @@ int checkFile(const std::string& path, bool recalc, const SupplyChoice& supply)
             std::cout << rowReport(path, f.row, f.message) << "\n";
             reported = true;
         }
+    }
+    // Cells the document or the calculation cannot use: a sheet called good
+    // always prints.
+    for (const CellFault& fault : unusableCells(sheet)) {
+        std::cout << rowReport(path, fault.row, fault.message) << "\n";
+        reported = true;
     }
     applyDrawingChecks(sheet);
     const Review review = reviewJudgements(sheet);

@@ -107,6 +107,35 @@ private slots:
         QCOMPARE(f.cell(col::Size), std::string("22"));
     }
 
+    void typedInputsRecomputeTheImpedanceAndDropThatAreWritten()
+    {
+        Fixture f;
+        Script script;
+        QString impedance, drop;
+        script.when("TForm2", [&](QWidget* d) {
+            click(d, "Button18");  // a cable chosen: CV-T22゜, 2.66 V
+            const QString z0 = textOf(d, "Edit10"), e0 = textOf(d, "Label60");
+            type(d, "Edit4", "0.8");
+            QTest::keyClick(child<QWidget>(d, "Edit4"), Qt::Key_Tab);
+            QVERIFY(textOf(d, "Edit10") != z0);
+            QVERIFY(textOf(d, "Label60") != e0);
+            const QString e1 = textOf(d, "Label60");
+            QLineEdit* length = typeInList(d, "ComboBox5", "40");
+            QTest::keyClick(length, Qt::Key_Tab);  // left without Enter
+            QVERIFY(textOf(d, "Label60") != e1);
+            impedance = textOf(d, "Edit10");
+            drop = textOf(d, "Label60");
+            click(d, "Button4");
+        });
+        script.start();
+        StringGrid1DblClick(f.forms);
+        QVERIFY(script.done());
+        QCOMPARE(f.cell(col::PowerFactor), std::string("0.8"));
+        QCOMPARE(f.cell(col::Length), std::string("40"));
+        QCOMPARE(q(f.cell(col::Impedance)), impedance);
+        QCOMPARE(q(f.cell(col::Drop)), drop);
+    }
+
     void dwellingFeederOfTwoSystemsIsGeneratedFromAnEmptyRow()
     {
         Fixture f;
@@ -169,13 +198,13 @@ private slots:
             QCOMPARE(textOf(d, "ComboBox5"), q("12.5"));
             click(d, "Button15");
         });
-        // Esc closes the keypad as "キャンセル" does: the length is emptied.
+        // Esc closes the keypad as "キャンセル" does: the length stays.
         script.when("TForm3", [](QWidget* d) {
             click(d, "Button7");
             QTest::keyClick(d, Qt::Key_Escape);
         });
         script.when("TForm2", [](QWidget* d) {
-            QCOMPARE(textOf(d, "ComboBox5"), QString());
+            QCOMPARE(textOf(d, "ComboBox5"), q("12.5"));
             click(d, "Button15");
         });
         // The keyboard works the keypad: digits and the point into the
@@ -194,10 +223,22 @@ private slots:
         });
         script.when("TForm5", [](QWidget* d) {
             QCOMPARE(textOf(d, "Button65"), q("電力値の入力"));
+            // Opened on the feeder's system: single-phase, 200 V of "100/200".
+            QVERIFY(child<QRadioButton>(d, "RadioButton28")->isChecked());
+            QCOMPARE(textOf(d, "ComboBox9"), q("200"));
+            choose(d, "ComboBox9", "100");
             click(d, "Button53");  // "2" kW
             click(d, "Button65");
             QCOMPARE(textOf(d, "Label145"), q("25.00"));
             QCOMPARE(textOf(d, "Label146"), q("A"));
+            // Every change of the inputs shows its result at once.
+            click(d, "RadioButton29");
+            QCOMPARE(textOf(d, "Label145"), q("14.43"));
+            choose(d, "ComboBox9", "0");
+            QCOMPARE(textOf(d, "Label148"), q("電圧は0より大きい数値を入力してください"));
+            choose(d, "ComboBox9", "100");
+            click(d, "RadioButton28");
+            QCOMPARE(textOf(d, "Label148"), QString());
             // In the ready state the keys do nothing.
             click(d, "Button52");
             QCOMPARE(textOf(d, "Label145"), q("25.00"));
@@ -213,8 +254,8 @@ private slots:
         StringGrid1DblClick(f.forms);
 
         QVERIFY(script.done());
-        // The drop step after the cancelled keypad reports the missing length.
-        QVERIFY(std::find(f.host.messages.begin(), f.host.messages.end(), "幹線の亘長を入力してください") !=
+        // The cancelled keypad left the length: nothing is missing.
+        QVERIFY(std::find(f.host.messages.begin(), f.host.messages.end(), "幹線の亘長を入力してください") ==
                 f.host.messages.end());
         // "キャンセル": nothing is written.
         QCOMPARE(f.forms.form1.patan, 0);

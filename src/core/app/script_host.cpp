@@ -82,7 +82,7 @@ struct Controls<TForm2> {
     static inline const TextControl<F> texts[] = {
         {"Edit1", &F::Edit1, nullptr},           {"Edit2", &F::Edit2, nullptr},
         {"ComboBox13", &F::ComboBox13, &F::ComboBox13Change},
-        {"Edit4", &F::Edit4, nullptr},           {"ComboBox14", &F::ComboBox14, &F::ComboBox14Change},
+        {"Edit4", &F::Edit4, &F::Edit4Change},   {"ComboBox14", &F::ComboBox14, &F::ComboBox14Change},
         {"Label58", &F::Label58, nullptr},       {"ComboBox16", &F::ComboBox16, &F::ComboBox16Change},
         {"Edit8", &F::Edit8, nullptr},           {"Edit9", &F::Edit9, nullptr},
         {"Edit10", &F::Edit10, nullptr},         {"Label56", &F::Label56, nullptr},
@@ -91,14 +91,14 @@ struct Controls<TForm2> {
         {"Edit6", &F::Edit6, nullptr},           {"Label70", &F::Label70, nullptr},
         {"Edit12", &F::Edit12, nullptr},         {"ComboBox2", &F::ComboBox2, &F::ComboBox2Change},
         {"ComboBox3", &F::ComboBox3, &F::ComboBox3Change},
-        {"ComboBox4", &F::ComboBox4, nullptr},   {"Edit5", &F::Edit5, nullptr},
+        {"ComboBox4", &F::ComboBox4, nullptr},   {"Edit5", &F::Edit5, &F::Edit5Change},
         {"ComboBox11", &F::ComboBox11, &F::ComboBox11Change},
         {"Button3", &F::Button3, nullptr},       {"Label40", &F::Label40, nullptr},
         {"ComboBox5", &F::ComboBox5, &F::ComboBox5Change},
         {"Edit7", &F::Edit7, nullptr},           {"ComboBox7", &F::ComboBox7, &F::ComboBox7Change},
         {"ComboBox8", &F::ComboBox8, &F::ComboBox8Change},
         {"ComboBox10", &F::ComboBox10, &F::ComboBox10Change},
-        {"Edit3", &F::Edit3, nullptr},           {"ComboBox9", &F::ComboBox9, nullptr},
+        {"Edit3", &F::Edit3, &F::Edit3Change},   {"ComboBox9", &F::ComboBox9, nullptr},
         {"ComboBox6", &F::ComboBox6, nullptr},   {"ComboBox12", &F::ComboBox12, nullptr},
         {"ComboBox15", &F::ComboBox15, &F::ComboBox15Change},
         {"ComboBox1", &F::ComboBox1, &F::ComboBox1Change},
@@ -141,7 +141,7 @@ struct Controls<TForm4> {
         {"ComboBox1", &F::ComboBox1, nullptr}, {"ComboBox2", &F::ComboBox2, nullptr},
         {"ComboBox12", &F::ComboBox12, &F::ComboBox12Change},
         {"ComboBox15", &F::ComboBox15, &F::ComboBox15Change},
-        {"Edit6", &F::Edit6, nullptr},         {"ComboBox14", &F::ComboBox14, &F::ComboBox14Change},
+        {"Edit6", &F::Edit6, &F::Edit6Change}, {"ComboBox14", &F::ComboBox14, &F::ComboBox14Change},
         {"Label58", &F::Label58, nullptr},     {"ComboBox16", &F::ComboBox16, &F::ComboBox16Change},
         {"Edit10", &F::Edit10, nullptr},       {"Edit11", &F::Edit11, nullptr},
         {"Edit12", &F::Edit12, nullptr},       {"Label56", &F::Label56, nullptr},
@@ -278,7 +278,7 @@ void ScriptHost::showCalculator(TForm5& calculator)
     const auto& w = line.words;
     int tab = wholeArgument(w.at(1));
     if (tab != 0 && tab != 1) fail(line, "the calculator has tabs 0 and 1");
-    if (w.at(5) != "single" && w.at(5) != "three") fail(line, "circuit is single or three");
+    if (w.at(5) != "single" && w.at(5) != "three" && w.at(5) != "-") fail(line, "circuit is single, three or -");
     try {
         if (tab != calculator.TabControl3) {
             calculator.TabControl3 = tab;
@@ -287,17 +287,25 @@ void ScriptHost::showCalculator(TForm5& calculator)
         calculator.Edit7Click();
         calculator.Edit7 = w.at(2);
         calculator.Edit7KeyUp();
-        calculator.ComboBox9 = w.at(3);
+        // "-" keeps what the calculator was opened with.
+        if (w.at(3) != "-") {
+            calculator.ComboBox9 = w.at(3);
+            calculator.ComboBox9Change();
+        }
         calculator.ComboBox10 = w.at(4);
+        calculator.ComboBox10Change();
         if (w.at(5) == "single")
             calculator.RadioButton28Click();
-        else
+        else if (w.at(5) == "three")
             calculator.RadioButton29Click();
         calculator.Button65Click();
     } catch (const ConversionError& e) {
         reportError(e.what());
     }
     calculator.Button1Click();
+    // Without a current to hand back the calculator stays open; the user
+    // closes it with its close box.
+    if (!calculator.closeRequested()) calculator.FormClose();
 }
 
 void ScriptHost::showCableWindow(Tdensen& window)
@@ -425,6 +433,14 @@ void ScriptHost::topLevel(const ScriptLine& line)
             if (first < 0 || last < first || last >= f1.StringGrid1.rowCount()) fail(line, "no such rows");
             std::vector<int> columns = columnList(args == 3 ? line.words[3] : std::string());
             for (int r = first; r <= last; ++r) out_ << rowText(f1.StringGrid1, r, columns) << "\n";
+        } else if (command == "title" && args == 5) {
+            // Typed into the title block: the building name and the date in
+            // its era, the era also as the settings panel names it.
+            f1.Edit1 = line.words[1];
+            f1.Label56 = f1.Edit2 = line.words[2];
+            f1.Edit25 = line.words[3];
+            f1.Edit26 = line.words[4];
+            f1.Edit27 = line.words[5];
         } else if (command == "rows" && args == 0) {
             out_ << "rows: " << f1.StringGrid1.rowCount() << "\n";
         } else if (command == "save" && args == 1) {

@@ -13,13 +13,15 @@
 //   show CONTROL                prints "CONTROL = TEXT" of the open form
 //   answer yes|no               queued for the next question
 //   keypad KEYS|cancel          queued for the next keypad
-//   calculator TAB INPUT V PF% single|three   queued for the next calculator
+//   calculator TAB INPUT V PF% single|three   queued for the next calculator;
+//                               V or the circuit "-" keeps what it opened with
 //   cable FAMILY TYPE SIZE [TIERS,PER_TIER,SPACING]   queued for the next cable window
 //   cable-close                 queued: the next cable window is closed unchosen
 //   supply transformer|utility|percent:N   the allowable-drop choice of the totals
 //   print ROW [LAST [COLUMNS]]  prints sheet rows as "row N: c0|c1|...", all
 //                               columns or those listed ("0-7,10,12-14")
 //   rows                        prints the sheet's row count as "rows: N"
+//   title BUILDING ERA YEAR MONTH DAY   types the title block: building name and date
 //   save PATH                   saves the sheet file
 #pragma once
 

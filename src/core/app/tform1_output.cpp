@@ -35,14 +35,10 @@ PrintDocument TForm1::printDocument()
         // Name the head row whose row count stopped the page record.
         PrintDocument stopped;
         stopped.jobTitle = Edit1;
-        for (int r = 0; r < StringGrid1.rowCount(); ++r) {
-            const std::string& rows = StringGrid1.cell(col::RowTotal, r);
-            if (!StringGrid1.cell(col::No, r).empty() && !rows.empty() && !tryParseWhole(rows)) {
-                stopped.failure = PrintFailure{r, col::RowTotal, rows};
-                break;
-            }
-        }
-        if (!stopped.failure) stopped.failure = PrintFailure{0, col::RowTotal, e.text()};
+        const std::vector<int> faults = rowCountFaults(StringGrid1);
+        stopped.failure = faults.empty() ? PrintFailure{0, col::RowTotal, e.text()}
+                                         : PrintFailure{faults.front(), col::RowTotal,
+                                                        StringGrid1.cell(col::RowTotal, faults.front())};
         return stopped;
     }
     return layoutPrint(StringGrid1, titleBlock());

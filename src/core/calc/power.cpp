@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "calc/electrical_system.h"
+
 namespace tolvane {
 
 double PowerFromCurrent(double current, double voltage, double p, Circuit circuit)
@@ -22,6 +24,15 @@ double CurrentFromPower(double power, double voltage, double p, Circuit circuit)
     case Circuit::None: break;
     }
     return 0;
+}
+
+CalculatorCircuit CalculatorCircuitOf(std::string_view system, std::string_view voltage)
+{
+    CalculatorCircuit c;
+    if (system == kSystemThree3 || system == kSystemThree4) c.circuit = Circuit::ThreePhase;
+    std::size_t slash = voltage.rfind('/');
+    c.voltage = std::string(slash == std::string_view::npos ? voltage : voltage.substr(slash + 1));
+    return c;
 }
 
 double ApparentPower(double power, double p) { return power / (p / 100); }

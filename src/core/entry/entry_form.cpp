@@ -127,11 +127,18 @@ void EntryForm::Button8Click()
 
 void EntryForm::Button10Click() { runDrop(); }
 
-void EntryForm::keypadInto(std::string& target)
+bool EntryForm::keypadInto(std::string& target)
 {
     keypad_.FormShow();
     if (host) host->showKeypad(keypad_);
+    if (keypad_.modalResult != ModalResult::Ok) return false;
     target = keypad_.Edit1;
+    return true;
+}
+
+void EntryForm::inputsChanged()
+{
+    if (runImpedance() && cableFields().impedance != kNoZ) runDrop();
 }
 
 void EntryForm::checkCable(const std::string& allowable, const std::string& current, const std::string& cable)
@@ -154,9 +161,9 @@ bool EntryForm::recordChecks(const std::string& impedance, const std::string& cu
         ActiveControl = currentControl;
         return false;
     }
-    Button9Click();
-    // A missing length is told by the drop step; recording waits for it.
-    if (!runDrop()) return false;
+    // A power factor, current or length that cannot be used is told by its
+    // step; recording waits for it.
+    if (!runImpedance() || !runDrop()) return false;
     Button12Click();
     Button14Click();
     Label56 = kNoR;

@@ -72,12 +72,12 @@ public:
     void ComboBox16Change();
     void Button11Click();  // "電線・ケーブル表呼出"
     void Button8Click();   // shows the cable window
+    void Button9Click() { runImpedance(); }  // impedance
     void Button10Click();  // drop
     void Button5Click();   // "キャンセル"
     void FormClose();      // the window's close box
 
     // Each form reads its own fields for these.
-    virtual void Button9Click() = 0;   // impedance
     virtual void Button12Click() = 0;  // cable check
     virtual void Button14Click() = 0;  // allowable drop
 
@@ -95,11 +95,20 @@ protected:
     struct CableFields {
         std::string& cable;      // designation
         std::string& allowable;  // allowable current
+        std::string& impedance;  // impedance, kNoZ until one is worked out
     };
     virtual CableFields cableFields() = 0;
     virtual std::string_view feederSystem() const = 0;  // for the lookup key of the cable window
-    // Drop of the run; false when a current or a length is missing (told).
+    // Impedance of the chosen cable; false when the power factor cannot be
+    // used (told).
+    virtual bool runImpedance() = 0;
+    // Drop of the run; false when a current or a length is missing or cannot
+    // be used (told).
     virtual bool runDrop() = 0;
+    // An input of the impedance or the drop changed: both are worked out
+    // again, so what the form shows is what "登録" writes. A run without an
+    // impedance yet (no cable) has no drop to show and is not asked for one.
+    void inputsChanged();
     // What a chosen cable runs: impedance, drop and cable check.
     virtual void afterCableChosen();
 
@@ -123,8 +132,9 @@ protected:
     void startShowing();
     // Depth list, cable-button place and, with `withNote`, the rated method.
     void showMethodLayout(bool withNote);
-    // The keypad's text into `target`, empty when it was cancelled.
-    void keypadInto(std::string& target);
+    // The keypad's text into `target` when it is registered; a cancelled
+    // keypad leaves the field as it was and returns false.
+    bool keypadInto(std::string& target);
     // The cable check of Button12: a cable too small is told and the cable
     // window opens again.
     void checkCable(const std::string& allowable, const std::string& current, const std::string& cable);

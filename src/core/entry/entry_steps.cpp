@@ -38,22 +38,27 @@ MethodLayout methodLayoutOf(std::string_view method)
     return layout;
 }
 
-void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
+bool usable(Host* host, std::string& focus, RunValue kind, double value, std::string_view control)
 {
-    if (f.r == kNoR || f.x == kNoX) return;
+    if (runValueUsable(kind, value)) return true;
+    if (host) host->informYes(runValueMessage(kind));
+    focus = control;
+    return false;
+}
+
+bool impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f)
+{
+    if (f.r == kNoR || f.x == kNoX) return true;
     if (!hasValue(f.powerFactor)) {
         if (host) host->informYes(msg::EnterPowerFactor);
         focus = f.powerFactorControl;
-        return;
+        return false;
     }
+    // Above 1 there is no sin θ; at 0 or below no load draws a current.
     double cosTheta = parseDecimal(f.powerFactor);
-    // Outside 0..1 there is no sin θ; the impedance would be not-a-number.
-    if (!(cosTheta >= 0 && cosTheta <= 1)) {
-        if (host) host->informYes(msg::PowerFactorRange);
-        focus = f.powerFactorControl;
-        return;
-    }
+    if (!usable(host, focus, RunValue::PowerFactor, cosTheta, f.powerFactorControl)) return false;
     f.impedance = ImpedanceText(CableImpedance(parseDecimal(f.r), parseDecimal(f.x), cosTheta));
+    return true;
 }
 
 bool dropStep(Host* host, std::string& focus, const DropFields& f)
@@ -68,9 +73,12 @@ bool dropStep(Host* host, std::string& focus, const DropFields& f)
         focus = f.lengthControl;
         return false;
     }
+    const double current = parseDecimal(f.current);
+    if (!usable(host, focus, RunValue::Current, current, f.currentControl)) return false;
+    const double length = parseDecimal(f.length);
+    if (!usable(host, focus, RunValue::Length, length, f.lengthControl)) return false;
     if (f.impedance == kNoZ) return true;
-    double e = VoltageDrop(SystemCoefficient(f.system), parseDecimal(f.current), parseDecimal(f.length),
-                           parseGrouped(f.impedance));
+    double e = VoltageDrop(SystemCoefficient(f.system), current, length, parseGrouped(f.impedance));
     f.drop = DropText(e);
     return true;
 }

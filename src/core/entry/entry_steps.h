@@ -7,6 +7,7 @@
 #include <string_view>
 #include <vector>
 
+#include "calc/run_limits.h"
 #include "calc/voltage_drop.h"
 
 namespace tolvane {
@@ -21,7 +22,6 @@ inline constexpr std::string_view EnterDesignCurrent = "設計電流値を入力
 inline constexpr std::string_view EnterFeederLength = "幹線の亘長を入力してください";
 inline constexpr std::string_view EnterLength = "亘長を入力してください";
 inline constexpr std::string_view EnterPowerFactor = "力率を入力してください";
-inline constexpr std::string_view PowerFactorRange = "力率は0～1の数値を入力してください";
 inline constexpr std::string_view DropTooLarge = "電圧降下が大き過ぎます再検討してください。";
 inline constexpr std::string_view DropClose = "電圧降下がギリギリＯＫですが確認してください。";
 inline constexpr std::string_view DropMissing = "電圧降下が計算されていません。入力を確認してください。";
@@ -47,6 +47,10 @@ struct MethodLayout {
 };
 MethodLayout methodLayoutOf(std::string_view method);
 
+// Whether a length, current or power factor may be used; one that may not is
+// told and takes the focus (`control`).
+bool usable(Host* host, std::string& focus, RunValue kind, double value, std::string_view control);
+
 // The fields a step reads and writes, with the control names for the focus.
 struct ImpedanceFields {
     const std::string& r;
@@ -56,9 +60,9 @@ struct ImpedanceFields {
     std::string& impedance;
 };
 // Impedance of the chosen cable at the power factor. Nothing while R or X is
-// still its placeholder; a missing or impossible power factor is told and
-// takes the focus.
-void impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f);
+// still its placeholder; a missing power factor or one outside (0, 1] is told
+// and takes the focus, and the step returns false.
+bool impedanceStep(Host* host, std::string& focus, const ImpedanceFields& f);
 
 struct DropFields {
     std::string_view system;
@@ -71,9 +75,9 @@ struct DropFields {
     const std::string& impedance;
     std::string& drop;
 };
-// Drop of one run. Returns false when a current or a length is missing (told,
-// focus on the field); the drop keeps its text then, and also while the
-// impedance is still its placeholder.
+// Drop of one run. Returns false when a current or a length is missing,
+// negative or beyond its bound (told, focus on the field); the drop keeps its
+// text then, and also while the impedance is still its placeholder.
 bool dropStep(Host* host, std::string& focus, const DropFields& f);
 
 // The supply kind the forms' three radio buttons stand for ("電気事業者から…"

@@ -95,6 +95,7 @@ void TForm2::ComboBox2Change()
         Edit6 = v->referenceVoltage;
     }
     Button14Click();
+    inputsChanged();  // the drop follows the system's coefficient
     ActiveControl = "Button6";
 }
 
@@ -105,6 +106,7 @@ void TForm2::ComboBox7Change()
         Edit6 = v->referenceVoltage;
     }
     Button14Click();
+    inputsChanged();
 }
 
 void TForm2::ComboBox3Change()
@@ -118,14 +120,20 @@ void TForm2::ComboBox8Change()
 {
     Edit6 = ReferenceVoltageOf(ComboBox8);
     ActiveControl = "Button6";
+    Button14Click();
 }
 
 void TForm2::ComboBox13Change()
 {
     if (auto pf = LoadKindPowerFactor(ComboBox13)) Edit4 = *pf;
-    Button9Click();
-    Button10Click();
+    inputsChanged();
 }
+
+void TForm2::Edit4Change() { inputsChanged(); }
+
+void TForm2::Edit5Change() { inputsChanged(); }
+
+void TForm2::Edit3Change() { inputsChanged(); }
 
 void TForm2::ComboBox5Change()
 {
@@ -142,34 +150,34 @@ void TForm2::ComboBox10Change()
 
 void TForm2::Button15Click()
 {
-    keypadInto(ComboBox5);
+    if (!keypadInto(ComboBox5)) return;
     Button10Click();
     Button14Click();
 }
 
 void TForm2::Button16Click()
 {
-    keypadInto(ComboBox10);
+    if (!keypadInto(ComboBox10)) return;
     Button10Click();
     Button14Click();
 }
 
 void TForm2::Button17Click()
 {
-    keypadInto(ComboBox6);
+    if (!keypadInto(ComboBox6)) return;
     Button10Click();
     Button14Click();
 }
 
 void TForm2::Edit5MouseDown()
 {
-    keypadInto(Edit5);
+    if (!keypadInto(Edit5)) return;
     Button10Click();
 }
 
 void TForm2::Edit3MouseDown()
 {
-    keypadInto(Edit3);
+    if (!keypadInto(Edit3)) return;
     Button10Click();
 }
 
@@ -183,9 +191,13 @@ void TForm2::ComboBox11Change()
 void TForm2::Button2Click()
 {
     calculator_.FormShow();
+    if (mode() == 1)
+        calculator_.startOn(ComboBox2, ComboBox3);
+    else
+        calculator_.startOn(ComboBox7, ComboBox8);
     if (host) host->showCalculator(calculator_);
-    // No current calculated yet: nothing to take over.
-    if (!hasValue(calculator_.Label1)) return;
+    // Closed without a current: the form keeps its own.
+    if (calculator_.modalResult != ModalResult::Ok || !hasValue(calculator_.Label1)) return;
     // The current as the calculator wrote it, rounded as on paper.
     std::string whole = formatShortest(ExactDecimal::parse(calculator_.Label1).roundHalfEven());
     ComboBox11 = SelectBreakerRating(parseDecimal(whole));
@@ -250,7 +262,10 @@ void TForm2::Button18Click()
     takeFoundSize(firstPassingSize(*this, sizesToTry(densen_, cableCaller(), *family, Edit8, system), trySize));
 }
 
-void TForm2::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10}); }
+bool TForm2::runImpedance()
+{
+    return impedanceStep(host, ActiveControl, {Label56, Label57, Edit4, "Edit4", Edit10});
+}
 
 bool TForm2::runDrop()
 {
@@ -292,6 +307,10 @@ void TForm2::Button7Click()
 void TForm2::Button4Click()
 {
     const int recorded = mode();
+    // The length between branch points goes into every segment row generated.
+    if (recorded == 2 && hasValue(ComboBox6) &&
+        !usable(host, ActiveControl, RunValue::Length, parseDecimal(ComboBox6), "ComboBox6"))
+        return;
     if (!recordChecks(Edit10, recorded == 1 ? Edit5 : Edit3, recorded == 1 ? "Edit5" : "Edit3")) return;
     const std::string& rating = recorded == 1 ? ComboBox4 : ComboBox9;
     if (auto question = CheckBreakerAgainstCable(Edit9, rating)) {

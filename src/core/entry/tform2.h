@@ -92,6 +92,9 @@ public:
     void ComboBox3Change();  // chosen or typed and left
     void ComboBox8Change();
     void ComboBox13Change();
+    void Edit4Change();    // power factor typed and left
+    void Edit5Change();    // design current typed and left
+    void Edit3Change();    // trunk design current typed and left
     void ComboBox5Change();
     void ComboBox10Change();
     void Button15Click();  // keypad into the single-feeder length
@@ -107,7 +110,6 @@ public:
     void ComboBox1Change();
     void ComboBox17Change();
     void ComboBox15Change();
-    void Button9Click() override;   // impedance
     void Button12Click() override;  // cable check
     void Button13Click();           // automatic breaker choice
     void Button14Click() override;  // allowable drop
@@ -119,8 +121,9 @@ public:
     bool DblClick(std::string_view control);
 
 protected:
-    CableFields cableFields() override { return {Edit8, Edit9}; }
+    CableFields cableFields() override { return {Edit8, Edit9, Edit10}; }
     std::string_view feederSystem() const override { return ComboBox2; }
+    bool runImpedance() override;
     bool runDrop() override;
 
 private:

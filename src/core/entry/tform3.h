@@ -38,7 +38,7 @@ public:
     void Button13Click();  // "C"
     void Edit1DblClick();  // clears the display
     void Button14Click();  // "登録"
-    void Button23Click();  // "キャンセル": hands back the empty text
+    void Button23Click();  // "キャンセル": nothing is handed back; the caller's field stays
 
     // One key by its face: "0".."9", ".", "C", "登録", "キャンセル".
     // False for any other text.

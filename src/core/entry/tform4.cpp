@@ -131,7 +131,10 @@ bool TForm4::runDrop()
                      msg::EnterLength, Edit12, Label60});
 }
 
-void TForm4::Button9Click() { impedanceStep(host, ActiveControl, {Label56, Label57, Edit6, "Edit6", Edit12}); }
+bool TForm4::runImpedance()
+{
+    return impedanceStep(host, ActiveControl, {Label56, Label57, Edit6, "Edit6", Edit12});
+}
 
 void TForm4::Button14Click()
 {
@@ -201,7 +204,7 @@ void TForm4::ComboBox6Change()
 
 void TForm4::Button16Click()
 {
-    keypadInto(ComboBox6);
+    if (!keypadInto(ComboBox6)) return;
     Button10Click();
     Button14Click();
 }
@@ -220,7 +223,10 @@ void TForm4::ComboBox15Change()
         ActiveControl = "Button4";
         break;
     }
+    inputsChanged();  // the drop follows the design current
 }
+
+void TForm4::Edit6Change() { inputsChanged(); }
 
 void TForm4::ComboBox12Change() { MainDevicePictureVisible = !ComboBox12.empty(); }
 

@@ -69,12 +69,12 @@ public:
 
     // ---- handlers (the shared ones are EntryForm's)
     void FormShow();
-    void Button9Click() override;   // impedance
     void Button14Click() override;  // allowable drop
     void Button12Click() override;  // cable check
     void ComboBox6Change();
     void Button16Click();  // keypad into the length
     void ComboBox15Change();
+    void Edit6Change();    // power factor typed and left
     void ComboBox12Change();
     void Button1Click();   // "無し"
     void Edit13Change();   // the percentage typed
@@ -89,9 +89,10 @@ public:
     bool DblClick(std::string_view control);
 
 protected:
-    CableFields cableFields() override { return {Edit10, Edit11}; }
+    CableFields cableFields() override { return {Edit10, Edit11, Edit12}; }
     // The cable window takes the core suffix from the feeder form's system.
     std::string_view feederSystem() const override;
+    bool runImpedance() override;
     bool runDrop() override;
     void afterCableChosen() override;
 

@@ -1,9 +1,11 @@
 #include "entry/tform5.h"
 
 #include <cmath>
+#include <optional>
 
 #include "calc/power.h"
 #include "host/host.h"
+#include "text/exact_decimal.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -35,6 +37,9 @@ void TForm5::tabLabels()
 
 void TForm5::showEntryState()
 {
+    // No result is shown while a value is entered, so none can be handed back.
+    Label1.clear();
+    Label148.clear();
     Label144Visible = false;
     Label145 = "0";
     Button62Tag = false;
@@ -48,6 +53,13 @@ void TForm5::FormShow()
     TabControl3 = 1;
     tabLabels();
     Button64Click();
+}
+
+void TForm5::startOn(std::string_view system, std::string_view voltage)
+{
+    CalculatorCircuit c = CalculatorCircuitOf(system, voltage);
+    c.circuit == Circuit::ThreePhase ? RadioButton29Click() : RadioButton28Click();
+    if (!c.voltage.empty()) ComboBox9 = c.voltage;
 }
 
 void TForm5::TabControl3Change()
@@ -71,11 +83,9 @@ void TForm5::Edit7Click()
 
 void TForm5::Edit7KeyUp()
 {
-    Label145 = Edit7;
     Button65 = std::string(kReady);
     Label144Visible = true;
-    Label144 = TabControl3 == 0 ? "電流値" : "電力値";
-    Label146 = TabControl3 == 0 ? "A" : "Kw";
+    recompute();
 }
 
 void TForm5::digit(char d)
@@ -108,33 +118,72 @@ void TForm5::Button65Click()
         if (host) host->beep();
         return;
     }
+    // In the entry state the keypad's digits become the input.
     if (Edit7.empty()) Edit7 = Label145;
-    Label145 = "0";
     Button62Tag = false;
     Label144Visible = true;
-    Label144 = TabControl3 == 0 ? "電力値" : "電流値";
-    Label146 = TabControl3 == 0 ? "Kw" : "A";
     Button65 = std::string(kReady);
+    if (!recompute() && host) host->beep();
+}
 
-    Circuit circuit = RadioButton28 ? Circuit::SinglePhase : RadioButton29 ? Circuit::ThreePhase : Circuit::None;
-    double value = parseDecimal(Edit7);
-    double voltage = parseDecimal(ComboBox9);
-    double factor = parseDecimal(ComboBox10);
-    if (TabControl3 == 0) {
-        Button67Visible = true;
-        double power = PowerFromCurrent(value, voltage, factor, circuit);
-        Label145 = formatFixed(power, 0);
-    } else {
-        double current = CurrentFromPower(value, voltage, factor, circuit);
-        // A zero voltage or power factor gives no current; the feeder form
-        // must not receive an infinite one.
-        if (!std::isfinite(current)) {
-            if (host) host->beep();
-            return;
+bool TForm5::recompute()
+{
+    if (!ready()) return false;
+    const bool powerTab = TabControl3 == 0;
+    Label144 = powerTab ? "電力値" : "電流値";
+    Label146 = powerTab ? "Kw" : "A";
+    Label1.clear();
+    Label148.clear();
+    Button67Visible = false;
+    Label145 = "-";
+
+    auto number = [this](const std::string& text, std::string_view missing) -> std::optional<double> {
+        if (!hasValue(text)) {
+            Label148 = missing;
+            return std::nullopt;
         }
-        Label1 = formatShortest(current);
-        Label145 = formatFixed(current, 2);
+        std::optional<double> v = tryParseDecimal(text);
+        if (!v) Label148 = ConversionError(text, false).what();
+        return v;
+    };
+    std::optional<double> value = number(Edit7, powerTab ? kEnterCurrentValue : kEnterPowerValue);
+    if (!value) return false;
+    if (!(*value >= 0)) {
+        Label148 = kNegativeInput;
+        return false;
     }
+    std::optional<double> voltage = number(ComboBox9, kVoltageRange);
+    if (!voltage) return false;
+    if (!(*voltage > 0)) {
+        Label148 = kVoltageRange;
+        return false;
+    }
+    std::optional<double> factor = number(ComboBox10, kPowerFactorRange);
+    if (!factor) return false;
+    if (!(*factor > 0 && *factor <= 100)) {
+        Label148 = kPowerFactorRange;
+        return false;
+    }
+    Circuit circuit = RadioButton28 ? Circuit::SinglePhase : RadioButton29 ? Circuit::ThreePhase : Circuit::None;
+    if (circuit == Circuit::None) {
+        Label148 = kChooseCircuit;
+        return false;
+    }
+    double result = powerTab ? PowerFromCurrent(*value, *voltage, *factor, circuit)
+                             : CurrentFromPower(*value, *voltage, *factor, circuit);
+    if (!std::isfinite(result)) {
+        Label148 = kTooLarge;
+        return false;
+    }
+    if (powerTab) {
+        Button67Visible = true;
+        // Whole kilowatts, halves to the even neighbour as every rounded result.
+        Label145 = formatFixed(ExactDecimal::fromDouble(result).roundHalfEven(), 0);
+    } else {
+        Label1 = formatShortest(result);
+        Label145 = formatFixed(result, 2);
+    }
+    return true;
 }
 
 void TForm5::Button67Click()
@@ -149,40 +198,51 @@ void TForm5::Button67Click()
 void TForm5::Button63Click()
 {
     ComboBox10 = "100";
+    recompute();
     ActiveControl = "Button65";
 }
 
 void TForm5::Button66Click()
 {
     ComboBox10 = "80";
+    recompute();
     ActiveControl = "Button65";
 }
+
+void TForm5::ComboBox9Change() { recompute(); }
+
+void TForm5::ComboBox10Change() { recompute(); }
 
 void TForm5::RadioButton28Click()
 {
     RadioButton28 = true;
     RadioButton29 = false;
+    recompute();
 }
 
 void TForm5::RadioButton29Click()
 {
     RadioButton28 = false;
     RadioButton29 = true;
+    recompute();
 }
 
-void TForm5::Label141Click()
+void TForm5::Label141Click() { RadioButton28Click(); }
+
+void TForm5::Label142Click() { RadioButton29Click(); }
+
+void TForm5::Button1Click()
 {
-    RadioButton28Click();
-    if (ready()) Button65Click();
+    // A list's typed text may not have been left yet: the current handed
+    // back is that of the inputs as they stand.
+    recompute();
+    if (hasValue(Label1)) {
+        modalResult = ModalResult::Ok;
+        return;
+    }
+    // Nothing to hand back: the calling form keeps its current.
+    if (host) host->informYes(Label148.empty() ? kNoCurrent : std::string_view(Label148));
 }
-
-void TForm5::Label142Click()
-{
-    RadioButton29Click();
-    if (ready()) Button65Click();
-}
-
-void TForm5::Button1Click() { modalResult = ModalResult::Ok; }
 
 void TForm5::FormClose() { modalResult = ModalResult::Cancel; }
 

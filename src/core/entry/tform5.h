@@ -1,6 +1,9 @@
 // The current calculator "電流計算フォーム": a load power into a current or a
-// current into a power, with its own keypad. The feeder entry form reads the
-// last calculated current from Label1 after it closes.
+// current into a power, with its own keypad. Once a value is entered, the
+// result is worked out again on every change of the input, the voltage, the
+// power factor or the circuit, so what the display shows is always the result
+// of what the form shows. "登録" closes the form only with a current shown;
+// the feeder entry form then reads that current from Label1.
 #pragma once
 
 #include <string>
@@ -46,7 +49,8 @@ public:
     bool Button62Tag = false;              // a decimal point is in the display
     std::string Button65 = std::string(kEnterPower);
     bool Button67Visible = false;          // "KVA変換"
-    std::string Label1;                    // last calculated current, full precision
+    std::string Label1;                    // the current shown, full precision; empty when none
+    std::string Label148;                  // why no result is shown; empty while one is
 
     ModalResult modalResult = ModalResult::None;
     bool closeRequested() const { return modalResult != ModalResult::None; }
@@ -56,6 +60,9 @@ public:
     bool ready() const { return Button65 == kReady; }
 
     void FormShow();
+    // Opened from an entry form: the circuit and voltage of its system
+    // ("三相3線", "200"; "単相3線", "100/200").
+    void startOn(std::string_view system, std::string_view voltage);
     void TabControl3Change();         // after TabControl3 was changed
     void Button64Click();             // "C"
     void Edit7Click();                // a click into the input field
@@ -75,11 +82,13 @@ public:
     void Button67Click();             // "KVA変換"
     void Button63Click();             // "100%"
     void Button66Click();             // "80%"
-    void RadioButton28Click();
-    void RadioButton29Click();
-    void Label141Click();             // chooses single-phase and recomputes
-    void Label142Click();             // chooses three-phase and recomputes
-    void Button1Click();              // "登録"
+    void ComboBox9Change();           // voltage chosen or typed
+    void ComboBox10Change();          // power factor chosen or typed
+    void RadioButton28Click();        // single-phase
+    void RadioButton29Click();        // three-phase
+    void Label141Click();             // chooses single-phase
+    void Label142Click();             // chooses three-phase
+    void Button1Click();              // "登録": closes with the current shown, or tells why there is none
     void FormClose();                 // the window's close box
 
     // A keypad key by its face: "0".."9", ".".
@@ -87,10 +96,23 @@ public:
 
     std::string ActiveControl;
 
+    // Messages of the calculator.
+    static constexpr std::string_view kNoCurrent = "電流値が計算されていません";
+    static constexpr std::string_view kEnterPowerValue = "電力値を入力してください";
+    static constexpr std::string_view kEnterCurrentValue = "電流値を入力してください";
+    static constexpr std::string_view kNegativeInput = "0以上の数値を入力してください";
+    static constexpr std::string_view kVoltageRange = "電圧は0より大きい数値を入力してください";
+    static constexpr std::string_view kPowerFactorRange = "力率は0より大きく100以下の数値を入力してください";
+    static constexpr std::string_view kChooseCircuit = "電気方式を選択してください";
+    static constexpr std::string_view kTooLarge = "数値が大き過ぎます";
+
 private:
     void digit(char d);
     void showEntryState();
     void tabLabels();
+    // Works out the result of the shown inputs into the display (ready state
+    // only); false, with the reason in Label148, when there is none.
+    bool recompute();
 };
 
 }  // namespace tolvane

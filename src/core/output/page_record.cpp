@@ -21,6 +21,14 @@ int feederPageCount(int rows)
     return static_cast<int>(roundHalfEven(rows / static_cast<double>(kRowsPerPage) + 0.5));
 }
 
+std::vector<int> rowCountFaults(const Sheet& sheet)
+{
+    std::vector<int> rows;
+    for (int r = 0; r < sheet.rowCount(); ++r)
+        if (isHeadRow(sheet, r) && !tryParseWhole(sheet.cell(col::RowTotal, r))) rows.push_back(r);
+    return rows;
+}
+
 PageRecord recordPages(Sheet& sheet, std::int32_t previousMaxRow)
 {
     PageRecord record;

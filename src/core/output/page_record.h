@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdint>
+#include <vector>
 
 #include "sheet/sheet.h"
 
@@ -23,5 +24,9 @@ struct PageRecord {
 // when the sheet has no head row. A row count in column 24 that is not a whole
 // number throws ConversionError; the columns written so far stay written.
 PageRecord recordPages(Sheet& sheet, std::int32_t previousMaxRow);
+
+// The head rows whose row count is no whole number (the page record stops at
+// the first of them).
+std::vector<int> rowCountFaults(const Sheet& sheet);
 
 }  // namespace tolvane

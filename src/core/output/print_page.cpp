@@ -2,6 +2,8 @@
 
 #include <cmath>
 
+#include "calc/run_limits.h"
+#include "output/page_record.h"
 #include "text/cp932.h"
 #include "text/numbers.h"
 
@@ -76,6 +78,67 @@ struct NumberColumn {
     int decimals;
     int width;
 };
+constexpr NumberColumn kNumberColumns[] = {
+    {col::Breaker, 1648, 2, 5},    {col::Length, 2140, 2, 8},    {col::MainDevice, 2830, 2, 8},
+    {col::Current, 3130, 2, 8},    {col::PowerFactor, 3390, 2, 8}, {col::Allowable, 4610, 2, 8},
+    {col::Impedance, 4945, 3, 8},  {col::Drop, 5211, 2, 8},      {col::DropSum, 5475, 2, 8},
+    {col::AllowableDrop, 5694, 2, 8},
+};
+
+const NumberColumn& numberColumn(int column)
+{
+    for (const NumberColumn& n : kNumberColumns)
+        if (n.column == column) return n;
+    return kNumberColumns[0];
+}
+
+// The columns that hold a value of a run's calculation.
+std::optional<RunValue> runValueOf(int column)
+{
+    switch (column) {
+    case col::Length: return RunValue::Length;
+    case col::Current: return RunValue::Current;
+    case col::PowerFactor: return RunValue::PowerFactor;
+    default: return std::nullopt;
+    }
+}
+
+// The item texts: where each starts and the rule that ends its column.
+struct TextColumn {
+    int column;
+    int x;
+    int right;
+};
+constexpr TextColumn kTextColumns[] = {
+    {col::Name, 580, 1000},  {col::System, 1022, 1295}, {col::Voltage, 1303, 1556},
+    {col::LoadName, 2450, 2836}, {col::Cable, 3705, 4118}, {col::Method, 4132, 4622},
+};
+constexpr int kItemTextSize = 8;
+
+const TextColumn& textColumn(int column)
+{
+    for (const TextColumn& t : kTextColumns)
+        if (t.column == column) return t;
+    return kTextColumns[0];
+}
+
+// Half-width units that fit into a text column at a size: the print font is
+// fixed-pitch, a half-width character half a point size wide (8 pt: 33 print
+// units; a load name fits 11 of them).
+std::size_t unitsThatFit(const TextColumn& c, int size)
+{
+    return static_cast<std::size_t>((c.right - c.x) * 144 / (kPrintUnitsPerInch * size));
+}
+
+// The size at which a text fits its column: the item size, or the largest
+// whole point size below it that fits.
+int fittedSize(const TextColumn& c, std::string_view text)
+{
+    const std::size_t units = cp932Length(text);
+    int size = kItemTextSize;
+    while (size > 1 && units > unitsThatFit(c, size)) --size;
+    return size;
+}
 
 // The vertical rules of the table: x and the top they hang from.
 struct Rule {
@@ -107,13 +170,16 @@ const char* columnTitle(int column)
     }
 }
 
-// The first `count` characters of a UTF-8 text, and the rest.
-std::pair<std::string, std::string> splitCharacters(const std::string& text, std::size_t count)
+// The longest start of a UTF-8 text within `units` half-width units, and the
+// rest; a character is never cut.
+std::pair<std::string, std::string> splitUnits(const std::string& text, std::size_t units)
 {
     std::size_t pos = 0;
-    for (std::size_t n = 0; n < count && pos < text.size(); ++n) {
-        ++pos;
-        while (pos < text.size() && (static_cast<unsigned char>(text[pos]) & 0xC0) == 0x80) ++pos;
+    while (pos < text.size()) {
+        std::size_t next = pos + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+        if (cp932Length(std::string_view(text).substr(0, next)) > units) break;
+        pos = next;
     }
     return {text.substr(0, pos), text.substr(pos)};
 }
@@ -138,42 +204,51 @@ private:
 // ConversionError after the columns to its left have been drawn.
 void drawItemLine(PageWriter& out, const Sheet& sheet, int r, int y, int& failedColumn)
 {
-    auto number = [&](int column, int x, int decimals, int width) {
+    auto number = [&](int column) {
+        const NumberColumn& n = numberColumn(column);
         failedColumn = column;
-        if (auto text = printNumber(sheet.cell(column, r), decimals, width)) out.text(x, y, 8, *text);
+        if (auto text = printNumber(sheet.cell(column, r), n.decimals, n.width)) out.text(n.x, y, kItemTextSize, *text);
     };
-    out.text(580, y, 8, sheet.cell(col::Name, r));
-    out.text(1022, y, 8, sheet.cell(col::System, r));
-    out.text(1303, y, 8, sheet.cell(col::Voltage, r));
-    number(col::Breaker, 1648, 2, 5);
+    // A text too long for its column is drawn smaller rather than across the next one.
+    auto text = [&](int column, int dy, const std::string& value) {
+        const TextColumn& c = textColumn(column);
+        out.text(c.x, y + dy, fittedSize(c, value), value);
+    };
+    text(col::Name, 0, sheet.cell(col::Name, r));
+    text(col::System, 0, sheet.cell(col::System, r));
+    text(col::Voltage, 0, sheet.cell(col::Voltage, r));
+    number(col::Breaker);
     out.text(1860, y - 15, 12, sheet.cell(col::Mark, r));
-    number(col::Length, 2140, 2, 8);
+    number(col::Length);
     if (!sheet.cell(col::Length, r).empty()) {
+        // A long load name takes two lines: as much as fits on the first,
+        // the rest on the second, drawn smaller if it still does not fit.
         const std::string& name = sheet.cell(col::LoadName, r);
-        if (cp932Length(name) <= 11) {
-            out.text(2450, y, 8, name);
+        const std::size_t fits = unitsThatFit(textColumn(col::LoadName), kItemTextSize);
+        if (cp932Length(name) <= fits) {
+            text(col::LoadName, 0, name);
         } else {
-            auto [first, rest] = splitCharacters(name, 9);
-            out.text(2450, y - 33, 8, first);
-            out.text(2450, y + 33, 8, rest);
+            auto [first, rest] = splitUnits(name, fits);
+            text(col::LoadName, -33, first);
+            text(col::LoadName, 33, rest);
         }
     }
-    number(col::MainDevice, 2830, 2, 8);
-    number(col::Current, 3130, 2, 8);
-    number(col::PowerFactor, 3390, 2, 8);
-    out.text(3705, y, 8, sheet.cell(col::Cable, r));
+    number(col::MainDevice);
+    number(col::Current);
+    number(col::PowerFactor);
+    text(col::Cable, 0, sheet.cell(col::Cable, r));
     std::vector<std::string> method = methodLines(sheet, r);
     if (method.size() == 1) {
-        out.text(4132, y, 8, method[0]);
+        text(col::Method, 0, method[0]);
     } else {
-        out.text(4132, y - 32, 8, method[0]);
-        out.text(4132, y + 32, 8, method[1]);
+        text(col::Method, -32, method[0]);
+        text(col::Method, 32, method[1]);
     }
-    number(col::Allowable, 4610, 2, 8);
-    number(col::Impedance, 4945, 3, 8);
-    number(col::Drop, 5211, 2, 8);
-    number(col::DropSum, 5475, 2, 8);
-    number(col::AllowableDrop, 5694, 2, 8);
+    number(col::Allowable);
+    number(col::Impedance);
+    number(col::Drop);
+    number(col::DropSum);
+    number(col::AllowableDrop);
 }
 
 // Frame, headings, title block, footnote and page number of a finished page.
@@ -223,6 +298,34 @@ std::optional<std::string> printNumber(std::string_view cell, int decimals, int 
     if (whole == "0" || whole == "-0") return std::nullopt;
     if (static_cast<int>(whole.size()) < width) whole.insert(0, static_cast<std::size_t>(width) - whole.size(), ' ');
     return whole;
+}
+
+std::vector<CellFault> unusableCells(const Sheet& sheet)
+{
+    std::vector<CellFault> faults;
+    auto fault = [&](int row, int column, std::string_view why) {
+        const std::string& text = sheet.cell(column, row);
+        faults.push_back({row, column, text,
+                          "列 " + std::to_string(column) + " " + columnTitle(column) + "：「" + text + "」は" +
+                              std::string(why)});
+    };
+    for (int row : rowCountFaults(sheet)) fault(row, col::RowTotal, "行数ではありません");
+    const int last = documentLastRow(sheet);
+    for (int r = 0; r <= last; ++r) {
+        for (const NumberColumn& n : kNumberColumns) {
+            const std::string& cell = sheet.cell(n.column, r);
+            try {
+                printNumber(cell, n.decimals, n.width);
+            } catch (const ConversionError&) {
+                fault(r, n.column, "数値ではありません");
+                continue;
+            }
+            const std::optional<RunValue> kind = runValueOf(n.column);
+            if (kind && hasValue(cell) && !runValueUsable(*kind, parseGrouped(cell)))
+                fault(r, n.column, std::string(runValueRange(*kind)) + "の数値ではありません");
+        }
+    }
+    return faults;
 }
 
 double pageScale(int dotsPerInch)

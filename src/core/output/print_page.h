@@ -81,6 +81,21 @@ PrintDocument layoutPrint(const Sheet& sheet, const TitleBlock& title);
 // A text that is no number throws ConversionError.
 std::optional<std::string> printNumber(std::string_view cell, int decimals, int width);
 
+// A cell the document or the calculation cannot use, with the report that
+// names its column: "列 8 主幹器具定格電流：「nan」は数値ではありません".
+struct CellFault {
+    int row = 0;
+    int column = 0;
+    std::string text;
+    std::string message;
+};
+
+// Every such cell, row by row: a number the print cannot read in rows 0 to
+// the document's last row (read as the print reads it), a head row's row
+// count that is no whole number, and a length, design current or power
+// factor outside what a run can be calculated with.
+std::vector<CellFault> unusableCells(const Sheet& sheet);
+
 // Device pixels per print unit for a device resolution in dots per inch:
 // the whole quotient of resolution / 600, or the fraction itself below 600
 // dpi so that coarse devices still get the whole page.

@@ -133,7 +133,8 @@ void BranchFormDialog::buildRowArea(QWidget* a)
     auto* length = new QWidget(a);
     length->setObjectName("LengthBox");
     text(length, "こう長[m]", at(0, 0, 80, 20));
-    combo(length, "ComboBox6", m_.ComboBox6, m_.ComboBox6Items, at(0, 20, 70, 26), [this] { m_.ComboBox6Change(); });
+    combo(length, "ComboBox6", m_.ComboBox6, m_.ComboBox6Items, at(0, 20, 70, 26), [this] { m_.ComboBox6Change(); },
+          true);
     text(length, "m", at(74, 20, 14, 26));
     button(length, "Button16", TForm4::KeypadButtonCaption, at(92, 20, 80, 26), [this] { m_.Button16Click(); });
     onRefresh([this, length] { length->setGeometry(m_.LengthBesideDrawing ? QRect(300, 40, 176, 50) : QRect(10, 156, 176, 50)); });
@@ -168,10 +169,12 @@ void BranchFormDialog::buildRowArea(QWidget* a)
     bindVisible(hint, m_.Label15Visible);
 
     text(a, "設計負荷電流", at(10, 246, 96, 26));
-    combo(a, "ComboBox15", m_.ComboBox15, m_.RatingItems, at(106, 246, 70, 26), [this] { m_.ComboBox15Change(); });
+    combo(a, "ComboBox15", m_.ComboBox15, m_.RatingItems, at(106, 246, 70, 26), [this] { m_.ComboBox15Change(); },
+          true);
     text(a, "A", at(180, 246, 14, 26));
     text(a, "負荷力率", at(210, 246, 70, 26));
     QLineEdit* pf = edit(a, "Edit6", m_.Edit6, at(280, 246, 60, 26));
+    onEdited(pf, [this] { m_.Edit6Change(); });
     clearsOnDoubleClick(pf, "Edit6");
 
     check(a, "CheckBox1", TForm4::CheckBox1Caption, m_.CheckBox1, at(10, 276, 300, 22));

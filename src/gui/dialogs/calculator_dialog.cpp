@@ -23,7 +23,7 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, Host& host, TForm5& calculat
     : FormDialog(parent, &host, "TForm5"), m_(calculator)
 {
     setWindowTitle(qs(TForm5::Caption));
-    setFixedSize(432, 500);
+    setFixedSize(432, 524);
 
     QLabel* last = label(this, "Label1", m_.Label1, at(250, 4, 176, 14));
     last->setAlignment(Qt::AlignRight);
@@ -59,11 +59,13 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, Host& host, TForm5& calculat
     label(this, "Label147", m_.Label147, at(236, 84, 40, 24));
 
     text(this, " 電  圧", at(16, 118, 70, 24));
-    combo(this, "ComboBox9", m_.ComboBox9, m_.ComboBox9Items, at(90, 118, 140, 26));
+    combo(this, "ComboBox9", m_.ComboBox9, m_.ComboBox9Items, at(90, 118, 140, 26), [this] { m_.ComboBox9Change(); },
+          true);
     text(this, "V", at(236, 118, 20, 24));
 
     text(this, " 力　率", at(16, 152, 70, 24));
-    combo(this, "ComboBox10", m_.ComboBox10, m_.ComboBox10Items, at(90, 152, 140, 26));
+    combo(this, "ComboBox10", m_.ComboBox10, m_.ComboBox10Items, at(90, 152, 140, 26),
+          [this] { m_.ComboBox10Change(); }, true);
     text(this, "％", at(236, 152, 20, 24));
     button(this, "Button63", "100%", at(262, 152, 70, 26), [this] { m_.Button63Click(); });
     button(this, "Button66", "80%", at(338, 152, 70, 26), [this] { m_.Button66Click(); });
@@ -100,6 +102,10 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, Host& host, TForm5& calculat
     uf.setPointSize(12);
     unit->setFont(uf);
 
+    // Why no result is shown.
+    QLabel* reason = label(this, "Label148", m_.Label148, at(12, 250, 408, 22));
+    reason->setStyleSheet("color: #c00000;");
+
     // Keypad: 7 8 9 / 4 5 6 / 1 2 3 / 0 . C.
     struct Key {
         const char* name;
@@ -116,20 +122,20 @@ CalculatorDialog::CalculatorDialog(QWidget* parent, Host& host, TForm5& calculat
     };
     for (int i = 0; i < 12; ++i) {
         const Key& k = keys[i];
-        QPushButton* b = button(this, k.name, k.face, at(12 + (i % 3) * 64, 258 + (i / 3) * 56, 60, 52),
+        QPushButton* b = button(this, k.name, k.face, at(12 + (i % 3) * 64, 282 + (i / 3) * 56, 60, 52),
                                 [this, click = k.click] { click(m_); });
         QFont f = b->font();
         f.setPointSize(14);
         b->setFont(f);
     }
-    QPushButton* compute = captionButton(this, "Button65", m_.Button65, at(216, 258, 204, 108), [this] { m_.Button65Click(); });
+    QPushButton* compute = captionButton(this, "Button65", m_.Button65, at(216, 282, 204, 108), [this] { m_.Button65Click(); });
     QFont cf = compute->font();
     cf.setPointSize(13);
     cf.setBold(true);
     compute->setFont(cf);
-    bindVisible(button(this, "Button67", "KVA変換", at(216, 370, 204, 52), [this] { m_.Button67Click(); }),
+    bindVisible(button(this, "Button67", "KVA変換", at(216, 394, 204, 52), [this] { m_.Button67Click(); }),
                 m_.Button67Visible);
-    button(this, "Button1", "登録", at(216, 426, 204, 52), [this] { m_.Button1Click(); });
+    button(this, "Button1", "登録", at(216, 450, 204, 52), [this] { m_.Button1Click(); });
 
     onRefresh([this, name] {
         QSignalBlocker block(tabs_);

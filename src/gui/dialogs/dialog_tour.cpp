@@ -151,6 +151,15 @@ void saveDialogScreenshots(QWidget* parent, const QString& directory)
         calc.ComboBox10 = "100";
         calc.Button65Click();
         shoot(d, directory, "calculator_power");
+        // A voltage of 0 V gives no current: the reason shows under the display.
+        calc.TabControl3 = 1;
+        calc.TabControl3Change();
+        calc.pressKey("5");
+        calc.Button65Click();
+        calc.ComboBox9 = "0";
+        calc.ComboBox9Change();
+        shoot(d, directory, "calculator_no_result");
+        calc.ComboBox9 = "100";
         calc.FormShow();
     }
 }

@@ -131,7 +131,8 @@ void FeederFormDialog::buildSingleArea(QFrame* a)
     clearsOnDoubleClick(breaker, "ComboBox4");
 
     text(a, "こう長", at(222, 50, 60, 20));
-    combo(a, "ComboBox5", m_.ComboBox5, m_.LengthItems, at(222, 72, 76, 26), [this] { m_.ComboBox5Change(); });
+    combo(a, "ComboBox5", m_.ComboBox5, m_.LengthItems, at(222, 72, 76, 26), [this] { m_.ComboBox5Change(); },
+          true);
     text(a, "m", at(302, 72, 14, 26));
     button(a, "Button15", TForm2::KeypadButtonCaption, at(222, 146, 86, 26), [this] { m_.Button15Click(); });
 
@@ -151,6 +152,7 @@ void FeederFormDialog::buildSingleArea(QFrame* a)
     QLineEdit* current = edit(a, "Edit5", m_.Edit5, at(106, 250, 80, 26));
     current->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     onMousePress(current, [this] { m_.Edit5MouseDown(); });
+    onEdited(current, [this] { m_.Edit5Change(); });
     text(a, "A", at(190, 250, 14, 26));
     QLabel* arrow = text(a, "←", at(210, 250, 20, 26));
     QLabel* calculated = label(a, "Label40", m_.Label40, at(232, 250, 200, 26));
@@ -185,10 +187,12 @@ void FeederFormDialog::buildDwellingArea(QFrame* a)
     trunkCurrent->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     bindEnabled(trunkCurrent, m_.Edit3Enabled);
     onMousePress(trunkCurrent, [this] { m_.Edit3MouseDown(); });
+    onEdited(trunkCurrent, [this] { m_.Edit3Change(); });
     text(a, "A", at(210, 162, 14, 26));
 
     text(a, "こう長", at(240, 142, 60, 20));
-    combo(a, "ComboBox10", m_.ComboBox10, m_.LengthItems, at(240, 162, 76, 26), [this] { m_.ComboBox10Change(); });
+    combo(a, "ComboBox10", m_.ComboBox10, m_.LengthItems, at(240, 162, 76, 26), [this] { m_.ComboBox10Change(); },
+          true);
     text(a, "m", at(320, 162, 14, 26));
     button(a, "Button16", TForm2::KeypadButtonCaption, at(338, 162, 80, 26), [this] { m_.Button16Click(); });
 
@@ -227,6 +231,7 @@ void FeederFormDialog::buildCableArea(QWidget* a)
     combo(a, "ComboBox13", m_.ComboBox13, m_.ComboBox13Items, at(100, 10, 200, 26), [this] { m_.ComboBox13Change(); });
     text(a, "力率", at(10, 42, 90, 26));
     QLineEdit* pf = edit(a, "Edit4", m_.Edit4, at(100, 42, 70, 26));
+    onEdited(pf, [this] { m_.Edit4Change(); });
     clearsOnDoubleClick(pf, "Edit4");
 
     text(a, "配線方式", at(10, 76, 90, 26));

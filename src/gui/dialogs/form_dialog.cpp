@@ -203,6 +203,17 @@ QLineEdit* FormDialog::edit(QWidget* parent, const char* name, std::string& fiel
     return e;
 }
 
+void FormDialog::onEdited(QLineEdit* e, Handler handler)
+{
+    auto dirty = std::make_shared<bool>(false);
+    connect(e, &QLineEdit::textEdited, this, [dirty] { *dirty = true; });
+    connect(e, &QLineEdit::editingFinished, this, [this, dirty, handler] {
+        if (!*dirty) return;
+        *dirty = false;
+        run(handler);
+    });
+}
+
 QComboBox* FormDialog::combo(QWidget* parent, const char* name, std::string& field,
                              const std::vector<std::string>& items, QRect r, Handler chosen, bool onLeave)
 {

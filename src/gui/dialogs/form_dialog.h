@@ -74,6 +74,8 @@ public:
     void onMousePress(QWidget* widget, Handler handler);
     void onDoubleClick(QWidget* widget, Handler handler);
     void onMouseEnter(QWidget* widget, Handler handler);
+    // A text typed into an edit, when it is left or Enter is pressed.
+    void onEdited(QLineEdit* edit, Handler handler);
     // Any event of a widget; `consume` keeps it from the widget itself.
     void onEvent(QObject* object, int type, Handler handler, bool consume);
     // An event of a widget, looked at first; true when it was consumed.

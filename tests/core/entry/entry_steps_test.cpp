@@ -57,12 +57,14 @@ TEST(ImpedanceStep, PowerFactorGuards)
         {"0.1", "1", "0.100", ""},
         {"R", "0.8", "Z", ""},  // no cable chosen: nothing happens
         {"0.1", "", "Z", "力率を入力してください"},
-        {"0.1", "1.2", "Z", "力率は0～1の数値を入力してください"},
+        {"0.1", "1.2", "Z", "力率は0を超え1以下の数値を入力してください"},
+        {"0.1", "0", "Z", "力率は0を超え1以下の数値を入力してください"},  // no load draws a current at 0
+        {"0.1", "-0.5", "Z", "力率は0を超え1以下の数値を入力してください"},
     };
     for (const auto& c : cases) {
         testing::RecordingHost host;
         std::string r = c.r, x = "0.08", pf = c.powerFactor, z = "Z", focus;
-        impedanceStep(&host, focus, {r, x, pf, "Edit4", z});
+        EXPECT_EQ(impedanceStep(&host, focus, {r, x, pf, "Edit4", z}), !*c.told);
         EXPECT_EQ(z, c.impedance) << c.r << " " << c.powerFactor;
         if (*c.told) {
             ASSERT_EQ(host.informed.size(), 1u);

@@ -53,7 +53,7 @@ TEST(Keypad, ClosingAndShowingAgain)
     TForm3 keypad;
     keypad.FormShow();
     typeOnKeypad(keypad, {"3", "."});
-    keypad.Button23Click();  // "キャンセル" hands back the empty text
+    keypad.Button23Click();  // "キャンセル" empties the display; the caller takes nothing
     EXPECT_TRUE(keypad.closeRequested());
     EXPECT_EQ(keypad.Edit1, "");
 
@@ -126,6 +126,8 @@ TEST_F(CalculatorFixture, Results)
         {0, "30", "100", "100", false, "3", ""},
         {0, "30", "100", "80", false, "2", ""},
         {0, "5000", "200", "100", false, "1,000", ""},
+        {0, "25", "100", "100", false, "2", ""},  // 2.5 kW: halves to the even neighbour
+        {0, "35", "100", "100", false, "4", ""},  // 3.5 kW
     };
     for (const auto& c : cases) {
         calculator.Label1.clear();
@@ -188,19 +190,105 @@ TEST_F(CalculatorFixture, ComputeWithoutTypingComputesZeroAndChoosingACircuitLab
     typeInput(1, "10", "200", "80", false);
     calculator.Button65Click();
     EXPECT_EQ(calculator.Label145, "62.50");
-    calculator.RadioButton29Click();  // the radio button alone does not recompute
-    EXPECT_EQ(calculator.Label145, "62.50");
-    calculator.Label142Click();
+    calculator.RadioButton29Click();  // the radio button recomputes as its label does
     EXPECT_EQ(calculator.Label145, "36.08");
+    calculator.Label141Click();
+    EXPECT_EQ(calculator.Label145, "62.50");
 }
 
-TEST_F(CalculatorFixture, ZeroVoltageGivesNoCurrent)
+TEST_F(CalculatorFixture, EveryChangeRecomputesWhatRegisterHandsBack)
 {
-    calculator.Label1 = "25";
-    typeInput(1, "10", "0", "80", false);
+    // 30 kW on the keypad at single-phase 100 V, 80 %: 375 A.
+    calculator.ComboBox9 = "100";
+    calculator.RadioButton28Click();
+    for (const char* key : {"3", "0"}) calculator.pressKey(key);
     calculator.Button65Click();
-    EXPECT_EQ(calculator.Label1, "25");  // the earlier current stays
-    EXPECT_EQ(calculator.Label145, "0");
+    ASSERT_EQ(calculator.Label145, "375.00");
+    // Switched to three-phase 200 V without pressing "計算" again.
+    calculator.Label142Click();
+    calculator.ComboBox9 = "200";
+    calculator.ComboBox9Change();
+    EXPECT_EQ(calculator.Label145, "108.25");
+    calculator.ComboBox10 = "100";
+    calculator.ComboBox10Change();
+    EXPECT_EQ(calculator.Label145, "86.60");
+    calculator.Button66Click();
+    calculator.Edit7 = "20";  // typed into the input field
+    calculator.Edit7KeyUp();
+    EXPECT_EQ(calculator.Label145, "72.17");
+    // A power factor typed but not yet left: "登録" hands back the current of
+    // the inputs as they stand.
+    calculator.ComboBox10 = "100";
+    calculator.Button1Click();
+    EXPECT_EQ(calculator.modalResult, ModalResult::Ok);
+    EXPECT_EQ(calculator.Label1, "57.7350269189626");
+    EXPECT_EQ(calculator.Label145, "57.74");
+}
+
+TEST_F(CalculatorFixture, WithoutAResultNothingIsHandedBackAndTheReasonIsTold)
+{
+    struct Case {
+        int tab;
+        std::string value, volts, percent;
+        std::string_view reason;
+    };
+    const Case cases[] = {
+        {1, "5", "0", "80", TForm5::kVoltageRange},
+        {1, "5", "", "80", TForm5::kVoltageRange},
+        {1, "5", "100", "0", TForm5::kPowerFactorRange},
+        {1, "5", "100", "120", TForm5::kPowerFactorRange},
+        {1, "-5", "100", "80", TForm5::kNegativeInput},
+        {1, "abc", "100", "80", "'abc' は数値ではありません"},
+        {1, "", "100", "80", TForm5::kEnterPowerValue},
+        {0, "30", "100", "80", TForm5::kNoCurrent},  // a power is no current to hand back
+    };
+    for (const Case& c : cases) {
+        SetUp();
+        typeInput(c.tab, "2", "100", "80", false);
+        calculator.Button65Click();
+        typeInput(c.tab, c.value, c.volts, c.percent, false);
+        host.messages.clear();
+        calculator.Button1Click();
+        EXPECT_FALSE(calculator.closeRequested()) << c.value << " " << c.volts << " " << c.percent;
+        EXPECT_EQ(calculator.Label1, "") << c.value;
+        ASSERT_EQ(host.messages.size(), 1u) << c.value;
+        EXPECT_EQ(host.messages[0], c.reason) << c.value;
+        if (c.tab == 1) {
+            EXPECT_EQ(calculator.Label145, "-");
+        }
+    }
+    // Entered on the keypad but not computed: no result either.
+    SetUp();
+    calculator.pressKey("5");
+    calculator.Button1Click();
+    EXPECT_FALSE(calculator.closeRequested());
+    // The close box hands back nothing.
+    calculator.FormClose();
+    EXPECT_EQ(calculator.modalResult, ModalResult::Cancel);
+}
+
+TEST(Calculator, StartsOnTheSystemAndVoltageOfTheForm)
+{
+    struct Case {
+        std::string system, voltage;
+        bool threePhase;
+        std::string volts;
+    };
+    const Case cases[] = {
+        {"三相3線", "200", true, "200"},
+        {"三相4線", "230/400", true, "400"},
+        {"単相3線", "100/200", false, "200"},
+        {"単相2線", "100", false, "100"},
+        {"直流2線", "", false, "100"},  // no voltage: the calculator keeps its own
+    };
+    for (const Case& c : cases) {
+        TForm5 calculator;
+        calculator.FormShow();
+        calculator.startOn(c.system, c.voltage);
+        EXPECT_EQ(calculator.RadioButton29, c.threePhase) << c.system;
+        EXPECT_EQ(calculator.RadioButton28, !c.threePhase) << c.system;
+        EXPECT_EQ(calculator.ComboBox9, c.volts) << c.system;
+    }
 }
 
 }  // namespace

@@ -79,3 +79,27 @@ TEST(PlayCommand, BadArguments)
 }
 
 }  // namespace
+
+// The sample building is entered through the forms by its scenario: playing
+// it and working out the feeder totals writes the sample file byte for byte,
+// and recalculating the sample changes nothing, so every number in it is the
+// program's own.
+TEST(PlayCommand, TheSampleBuildingIsTheProgramsOwn)
+{
+    const fs::path examples = fs::path(TOLVANE_TEST_DATA) / ".." / ".." / "examples";
+    const std::string sample = tolvane::testing::bytesOf(examples / "sample.ksk");
+    ASSERT_FALSE(sample.empty());
+    const fs::path dir = tolvane::testing::freshFolder("sample");
+    const tolvane::test::CliRun played = tolvane::test::runCli(
+        "play " + (examples / "sample.scn").string() + " -o " + (dir / "entered.ksk").string());
+    EXPECT_EQ(played.code, 0) << played.err;
+    for (const fs::path& in : {dir / "entered.ksk", examples / "sample.ksk"}) {
+        const fs::path out = dir / "recalculated.ksk";
+        const tolvane::test::CliRun recalc = tolvane::test::runCli("recalc " + in.string() + " " + out.string());
+        EXPECT_EQ(recalc.code, 0) << recalc.out << recalc.err;
+        EXPECT_EQ(tolvane::testing::bytesOf(out), sample) << in;
+    }
+    const tolvane::test::CliRun check = tolvane::test::runCli("check " + (examples / "sample.ksk").string());
+    EXPECT_EQ(check.code, 0) << check.out;
+    fs::remove_all(dir);
+}

@@ -1,6 +1,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
 
 #include "output/print_page.h"
 #include "output_fixtures.h"
@@ -121,7 +122,7 @@ TEST(PrintLayout, ItemLinesOfTheSampleSheet)
 
     // Lines 153 units apart; the other method shows one line.
     EXPECT_EQ(textAt(page, 4132, y0 + 153 * 2)->text, "保護管配線");
-    // Row 7: long load name split after nine characters, but not drawn
+    // Row 7: long load name split after eleven units, but not drawn
     // because its length is empty; impedance 2 without decimals; drop 0 blank.
     EXPECT_FALSE(textAt(page, 2450, y0 + 153 * 7 - 33));
     EXPECT_EQ(textAt(page, 3130, y0 + 153 * 7)->text, " 1234.50");
@@ -135,23 +136,52 @@ TEST(PrintLayout, LoadNameSplitsByHalfWidthUnits)
 {
     struct Case {
         std::string name;
-        std::vector<std::pair<int, std::string>> lines;  // y offset, text
+        std::vector<std::tuple<int, int, std::string>> lines;  // y offset, size, text
     };
-    // An empty second line draws nothing.
+    // The first line holds at most 11 half-width units; a second line that
+    // still does not fit is drawn smaller.
     const Case cases[] = {
-        {"ポンプ制御盤", {{-33, "ポンプ制御盤"}}},  // 12 units
-        {"ポンプ制御A", {{0, "ポンプ制御A"}}},      // 11 units
-        {"ABCDEFGHIJKL", {{-33, "ABCDEFGHI"}, {33, "JKL"}}},
-        {"空調室外機１号系統A", {{-33, "空調室外機１号系統"}, {33, "A"}}},
+        {"ポンプ制御A", {{0, 8, "ポンプ制御A"}}},  // 11 units
+        {"事務室コンセント", {{-33, 8, "事務室コン"}, {33, 8, "セント"}}},  // 16 units
+        {"ポンプ制御盤", {{-33, 8, "ポンプ制御"}, {33, 8, "盤"}}},
+        {"ABCDEFGHIJKL", {{-33, 8, "ABCDEFGHIJK"}, {33, 8, "L"}}},
+        {"空調室外機１号系統A", {{-33, 8, "空調室外機"}, {33, 8, "１号系統A"}}},
+        {"空調室外機１号系統ＡＢＣＤ", {{-33, 8, "空調室外機"}, {33, 5, "１号系統ＡＢＣＤ"}}},  // 16 units on line 2
     };
     for (const Case& c : cases) {
         Sheet sheet = test::feedersOf({1});
         sheet.setCell(col::Length, 0, "10");
         sheet.setCell(col::LoadName, 0, c.name);
         PrintDocument doc = layoutPrint(sheet, TitleBlock{});
-        std::vector<std::pair<int, std::string>> got;
-        for (const DrawText& t : column(doc.pages[0], 2450)) got.push_back({t.y - 1142, t.text});
+        std::vector<std::tuple<int, int, std::string>> got;
+        for (const DrawText& t : column(doc.pages[0], 2450)) got.push_back({t.y - 1142, t.size, t.text});
         EXPECT_EQ(got, c.lines) << c.name;
+    }
+}
+
+TEST(PrintLayout, TextsTooLongForTheirColumnAreDrawnSmaller)
+{
+    struct Case {
+        int column, x;
+        std::string text;
+        int size;
+    };
+    const Case cases[] = {
+        {col::Name, 580, "電灯幹線１２号", 7},                // 14 units: 12 fit at 8 pt, 14 at 7 pt
+        {col::Name, 580, "L-1", 8},
+        {col::Cable, 3705, "CV 38sq-3C", 8},                  // 10 units
+        {col::Cable, 3705, "CV 325sq-1Cx3 ×2条", 5},          // 19 units: 12 fit at 8 pt
+        {col::System, 1022, "三相4線", 8},
+        {col::Voltage, 1303, "230/400", 8},
+    };
+    for (const Case& c : cases) {
+        Sheet sheet = test::feedersOf({1});
+        sheet.setCell(c.column, 0, c.text);
+        PrintDocument doc = layoutPrint(sheet, TitleBlock{});
+        std::optional<DrawText> t = textAt(doc.pages[0], c.x, 1142);
+        ASSERT_TRUE(t) << c.text;
+        EXPECT_EQ(t->text, c.text);
+        EXPECT_EQ(t->size, c.size) << c.text;
     }
 }
 
@@ -250,6 +280,57 @@ TEST(PrintLayout, CellThatIsNoNumberStopsThePrintWhereItIs)
               "情報不足で印刷出来ませんでした。\n（9 行目の ｲﾝﾋﾟｰﾀﾞﾝｽ：「Z」は数値ではありません）");
     // The page record ran first.
     EXPECT_EQ(form.StringGrid1.cell(col::LineNo, 8), "9");
+}
+
+TEST(PrintLayout, UnusableCellsAreTheCellsThatStopThePrintAndTheImpossibleValues)
+{
+    const int numberColumns[] = {col::Breaker, col::Length,    col::MainDevice, col::Current,  col::PowerFactor,
+                                 col::Allowable, col::Impedance, col::Drop,     col::DropSum, col::AllowableDrop};
+    for (int column : numberColumns) {
+        for (const char* text : {"Z", "1,2", "nan", "inf", "１２", "0.5", "1,234"}) {
+            Sheet sheet = test::feedersOf({2});
+            sheet.setCell(column, 1, text);
+            const PrintDocument doc = layoutPrint(sheet, TitleBlock{});
+            const std::vector<CellFault> faults = unusableCells(sheet);
+            const bool stops = doc.failure.has_value();
+            EXPECT_EQ(stops, !tryParseGrouped(text)) << column << " " << text;
+            if (stops) {
+                ASSERT_EQ(faults.size(), 1u) << column << " " << text;
+                EXPECT_EQ(faults[0].row, doc.failure->row);
+                EXPECT_EQ(faults[0].column, doc.failure->column);
+            } else if (column != col::Length && column != col::Current && column != col::PowerFactor) {
+                EXPECT_TRUE(faults.empty()) << column << " " << text;
+            }
+        }
+    }
+    // Values the print shows but no run can be calculated with.
+    struct Case {
+        int column;
+        const char* text;
+        bool usable;
+    };
+    const Case values[] = {
+        {col::Length, "-5", false},        {col::Length, "0", true},           {col::Length, "10000", true},
+        {col::Length, "10000.01", false},  {col::Current, "-0.1", false},      {col::Current, "1,234", true},
+        {col::Current, "10,001", false},   {col::PowerFactor, "0", false},     {col::PowerFactor, "1", true},
+        {col::PowerFactor, "1.01", false}, {col::PowerFactor, "0.01", true},   {col::PowerFactor, "", true},
+    };
+    for (const Case& v : values) {
+        Sheet sheet = test::feedersOf({2});
+        sheet.setCell(v.column, 1, v.text);
+        const std::vector<CellFault> faults = unusableCells(sheet);
+        EXPECT_EQ(faults.empty(), v.usable) << v.column << " " << v.text;
+        if (!faults.empty()) {
+            EXPECT_EQ(faults[0].row, 1);
+            EXPECT_EQ(faults[0].column, v.column);
+        }
+    }
+    // A head row's row count that is no whole number.
+    Sheet sheet = test::feedersOf({2});
+    sheet.setCell(col::RowTotal, 0, "3.5");
+    const std::vector<CellFault> faults = unusableCells(sheet);
+    ASSERT_EQ(faults.size(), 1u);
+    EXPECT_EQ(faults[0].message, "列 24 幹線の行数：「3.5」は行数ではありません");
 }
 
 TEST(PrintLayout, RowCountThatIsNoNumberStopsBeforeAnyPage)

@@ -4,21 +4,31 @@
 #include <unistd.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "app/tform1.h"
 #include "calc_fixture.h"
 #include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace tolvane::sheetcalc {
 namespace {
 
-// Of this process alone: the tests run in parallel, also those of other checkouts.
-std::string tempPath(const std::string& name)
+// Of this process alone: the tests run in parallel, also those of other
+// checkouts. The folder goes when the tests end.
+const std::filesystem::path& tempFolder()
 {
-    return ::testing::TempDir() + "sheetcalc_" + std::to_string(::getpid()) + "_" + name;
+    struct Folder : ::testing::Environment {
+        std::filesystem::path path = tolvane::testing::freshFolder("sheetcalc");
+        void TearDown() override { std::filesystem::remove_all(path); }
+    };
+    static Folder* folder = static_cast<Folder*>(::testing::AddGlobalTestEnvironment(new Folder));
+    return folder->path;
 }
+
+std::string tempPath(const std::string& name) { return (tempFolder() / name).string(); }
 
 // Writes the input rows of a fixture as a sheet file.
 std::string sheetFileOf(const std::string& fixture, const std::string& name)
@@ -56,6 +66,46 @@ TEST(SheetCalcCli, CheckWithRecalcReportsEveryFileAndItsVerdict)
 
     EXPECT_EQ(cli("check " + good + " " + tempPath("missing.ksk")).code, 2);
     EXPECT_EQ(cli("check --supply nowhere " + good).code, 2);
+}
+
+TEST(SheetCalcCli, CheckReportsEveryCellTheDocumentOrTheCalculationCannotUse)
+{
+    struct Bad {
+        int row, column;
+        const char* text;
+        const char* report;
+    };
+    // Rows 0 to 2 are single feeders; each bad cell is reported by row and
+    // column, in that order.
+    const Bad cells[] = {
+        {0, col::Length, "-5", "列 6 こう長：「-5」は0～10,000 mの数値ではありません"},
+        {0, col::MainDevice, "1,2", "列 8 主幹器具定格電流：「1,2」は数値ではありません"},
+        {0, col::PowerFactor, "0", "列 10 負荷の力率：「0」は0を超え1以下の数値ではありません"},
+        {1, col::MainDevice, "nan", "列 8 主幹器具定格電流：「nan」は数値ではありません"},
+        {1, col::Current, "-5", "列 9 設計負荷電流：「-5」は0～10,000 Aの数値ではありません"},
+        {1, col::PowerFactor, "-5", "列 10 負荷の力率：「-5」は0を超え1以下の数値ではありません"},
+        {2, col::Breaker, "１２", "列 4 幹線保護用遮断器定格電流：「１２」は数値ではありません"},
+        {2, col::Length, "99999999999999999999", "列 6 こう長：「99999999999999999999」は0～10,000 mの数値ではありません"},
+        {2, col::MainDevice, "inf", "列 8 主幹器具定格電流：「inf」は数値ではありません"},
+    };
+    TForm1 form;
+    form.StringGrid1 = sheetOf(readCalcFixture("single_feeder.txt").input);
+    const std::string path = tempPath("bad_cells.ksk");
+    ASSERT_FALSE(form.saveSheetFile(path));
+    const CliRun clean = cli("check " + path);
+    EXPECT_EQ(clean.code, 0) << clean.out;
+
+    std::string expected;
+    for (const Bad& b : cells) {
+        form.StringGrid1.setCell(b.column, b.row, b.text);
+        expected += path + ": シート行 " + std::to_string(b.row) + ": " + b.report + "\n";
+    }
+    ASSERT_FALSE(form.saveSheetFile(path));
+    for (const char* options : {"", " --recalc"}) {
+        const CliRun run = cli("check " + path + options);
+        EXPECT_EQ(run.code, 1);
+        EXPECT_NE(run.out.find(expected), std::string::npos) << options << "\n" << run.out;
+    }
 }
 
 TEST(SheetCalcCli, RecalcSavesWhatTheScreenWouldShow)

@@ -12,7 +12,9 @@ namespace {
 using test::CliRun;
 using test::runCli;
 
-const std::string kSample = std::string(TOLVANE_TEST_DATA) + "/../../examples/sample.ksk";
+// The sample building as it was once typed by hand, with its oversized and
+// mixed-family cables: a sheet with much to size.
+const std::string kSample = std::string(TOLVANE_TEST_DATA) + "/sizing/hand_typed_sample.ksk";
 
 std::string tempPath(const std::string& name) { return ::testing::TempDir() + "size_" + name; }
 
