@@ -295,6 +295,8 @@ ShortCircuitRow rowCells(const Sheet& sheet, int r)
     row.breakerIcu = sheet.cell(col::BreakerIcu, r);
     row.mainRating = sheet.cell(col::MainDevice, r);
     row.mainIcu = sheet.cell(col::MainIcu, r);
+    const std::string& m = sheet.cell(col::Mark, r);
+    row.feederHead = m == mark::Single || m == mark::Head;
     for (std::string* cell : {&row.name, &row.loadName, &row.system, &row.voltage, &row.cable, &row.length,
                               &row.breakerRating, &row.breakerIcu, &row.mainRating, &row.mainIcu})
         if (!hasValue(*cell)) cell->clear();

@@ -182,6 +182,7 @@ TEST(ShortCircuit, DwellingFeederWithTwoSystems)
         ASSERT_TRUE(row.computed()) << i << ": " << row.reason;
         EXPECT_EQ(row.row, i);
         EXPECT_EQ(row.system, "単相3線") << i;  // the head's system on every row
+        EXPECT_EQ(row.feederHead, i == 0) << i;
         EXPECT_NEAR(row.start.checked, e.startKa, kHalfDigit) << i;
         EXPECT_NEAR(row.end.checked, e.endKa, kHalfDigit) << i;
         EXPECT_NEAR(row.minimumSection, e.minimumSection, kHalfDigit) << i;
