@@ -91,8 +91,9 @@ std::string reasonAtLargest(const TrialFailure& f, const Sheet& rows)
 
 class FeederSizer {
 public:
-    FeederSizer(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
-        : trial_(sheet, range), options_(options), offers_(offers)
+    FeederSizer(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers,
+                BudgetSolver& solver)
+        : sheet_(sheet), trial_(sheet, range), options_(options), offers_(offers), solver_(solver)
     {
     }
 
@@ -110,9 +111,11 @@ private:
     void repairAndPropose();
     void shrinkWhilePassing();
 
+    const Sheet& sheet_;
     TrialFeeder trial_;
     const SizingOptions& options_;
     CableOffers& offers_;
+    BudgetSolver& solver_;
     std::vector<Run> runs_;
     std::vector<int> runRows_;
     std::vector<const CableFamily*> families_;
@@ -135,12 +138,19 @@ std::optional<Unsized> FeederSizer::setUpRuns()
     for (int r = range.s1; r <= range.e1; ++r) {
         if (!carriesCable(rows, r)) continue;
         const std::string& designation = rows.cell(col::Cable, r);
-        std::optional<RunCable> cable = runCableOf(designation, options_.family, system);
-        if (!cable) {
+        const FamilyIdentity identity = familyOfRun(sheet_, trial_.sheetRow(r), system, options_, offers_);
+        if (identity.result == FamilyIdentity::Result::Ambiguous) {
+            std::vector<const CableFamily*> families;
+            for (const FamilyChoice& f : identity.families) families.push_back(f.family);
+            return Unsized{r, "ケーブル「" + designation + "」の電線・ケーブルの系列が許容電流とインピーダンスから一つに決まらない（" +
+                                  familyNames(families) + "）"};
+        }
+        if (!identity.identified()) {
             if (!hasValue(designation))
                 return Unsized{r, "ケーブルが選ばれていないので電線・ケーブルの系列が決まらない"};
             return Unsized{r, "ケーブル「" + designation + "」はどの電線・ケーブルの系列にもない"};
         }
+        const RunCable cable = runCableOf(designation, *identity.identified()->family, system);
         auto powerFactor = tryParseDecimal(rows.cell(col::PowerFactor, r));
         if (!powerFactor || !(*powerFactor >= 0 && *powerFactor <= 1))
             return Unsized{r, "力率が0～1の数値ではない"};
@@ -149,7 +159,7 @@ std::optional<Unsized> FeederSizer::setUpRuns()
         Run run;
         run.row = r;
         run.length = tryParseDecimal(rows.cell(col::Length, r)).value_or(0);
-        for (SizeChoice& choice : sizeChoicesOf(*cable, offers_, caller)) {
+        for (SizeChoice& choice : sizeChoicesOf(cable, offers_, caller)) {
             Candidate c;
             c.impedance = ImpedanceText(
                 CableImpedance(parseDecimal(choice.cable.r), parseDecimal(choice.cable.x), *powerFactor));
@@ -159,10 +169,10 @@ std::optional<Unsized> FeederSizer::setUpRuns()
             run.candidates.push_back(std::move(c));
         }
         if (run.candidates.empty())
-            return Unsized{r, "系列「" + std::string(cable->family->name) + "」の「" + cable->type +
+            return Unsized{r, "系列「" + std::string(cable.family->name) + "」の「" + cable.type +
                                   "」には、この配線方式で許容電流の求まるサイズがない"};
-        if (std::find(families_.begin(), families_.end(), cable->family) == families_.end())
-            families_.push_back(cable->family);
+        if (std::find(families_.begin(), families_.end(), cable.family) == families_.end())
+            families_.push_back(cable.family);
         runs_.push_back(std::move(run));
         runRows_.push_back(r);
     }
@@ -248,6 +258,7 @@ void FeederSizer::judgeOwnSizes()
             // Volume first; among equal volumes (a run without length) the
             // smaller conductor.
             model.cost.push_back(c.section * run.length + 1e-9 * c.section);
+            model.section.push_back(c.section);
         }
         budgetRuns_.push_back(std::move(model));
     }
@@ -307,8 +318,7 @@ void FeederSizer::modelSummedDrops()
 std::optional<std::vector<int>> FeederSizer::propose()
 {
     if (!modelled_) return std::nullopt;
-    BudgetSolver solver;
-    return solver.cheapest(budget_, budgetRuns_);
+    return solver_.cheapest(budget_, budgetRuns_);
 }
 
 // The proposal of the programme, corrected until the sheet agrees: a run the
@@ -390,7 +400,8 @@ void FeederSizer::shrinkWhilePassing()
             const int smaller = run.chosen - 1;
             if (smaller < 0 || !run.fits[smaller]) continue;
             sizes[i] = smaller;
-            const bool worthTrying = !modelled_ || keepsBudget(exactBudget_, budgetRuns_, sizes);
+            const bool worthTrying = !modelled_ || (keepsBudget(exactBudget_, budgetRuns_, sizes) &&
+                                                    neverGrowsAwayFromBoard(exactBudget_, budgetRuns_, sizes));
             sizes[i] = run.chosen;
             if (!worthTrying) continue;
             trial_.setCable(run.row, run.candidates[smaller].cable, run.candidates[smaller].impedance);
@@ -475,9 +486,45 @@ CableCaller callerOfRun(const Sheet& sheet, int row, std::string_view system, co
     return caller;
 }
 
-FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
+FamilyIdentity familyOfRun(const Sheet& sheet, int row, std::string_view system, const SizingOptions& options,
+                           CableOffers& offers)
 {
-    FeederSizer sizer(sheet, range, options, offers);
+    const std::string& designation = sheet.cell(col::Cable, row);
+    const CableFamily* chosen = options.family;
+    if (!chosen)
+        if (auto it = options.rowFamilies.find(row); it != options.rowFamilies.end()) chosen = it->second;
+    if (chosen) {
+        // A run of a given family keeps its own type where the family has it.
+        FamilyIdentity given;
+        given.result = FamilyIdentity::Result::Identified;
+        given.families.push_back(matchDesignation(designation, *chosen).value_or(FamilyChoice{chosen, {}, {}}));
+        return given;
+    }
+    return identifyFamily(storedCableOf(sheet, row), callerOfRun(sheet, row, system, options), offers);
+}
+
+std::vector<AmbiguousRun> ambiguousRuns(const Sheet& sheet, const std::vector<FeederRange>& ranges,
+                                        const SizingOptions& options, CableOffers& offers)
+{
+    std::vector<AmbiguousRun> found;
+    for (FeederRange range : ranges) {
+        const std::string& system = sheet.cell(col::System, range.s1);
+        for (int r = range.s1; r <= range.e1; ++r) {
+            if (!carriesCable(sheet, r)) continue;
+            FamilyIdentity identity = familyOfRun(sheet, r, system, options, offers);
+            if (identity.result == FamilyIdentity::Result::Ambiguous)
+                found.push_back({r, sheet.cell(col::Cable, r), std::move(identity.families)});
+        }
+    }
+    return found;
+}
+
+namespace {
+
+FeederSizing sizeFeederWith(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers,
+                            BudgetSolver& solver)
+{
+    FeederSizer sizer(sheet, range, options, offers, solver);
     try {
         return sizer.run(sheet, range);
     } catch (const ConversionError& e) {
@@ -490,6 +537,14 @@ FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptio
     }
 }
 
+}  // namespace
+
+FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
+{
+    BudgetSolver solver;
+    return sizeFeederWith(sheet, range, options, offers, solver);
+}
+
 bool SizingPlan::allSized() const
 {
     return std::none_of(feeders.begin(), feeders.end(), [](const FeederSizing& f) { return f.failure.has_value(); });
@@ -499,7 +554,8 @@ SizingPlan planSizing(const Sheet& sheet, const std::vector<FeederRange>& ranges
                       CableOffers& offers)
 {
     SizingPlan plan;
-    for (FeederRange range : ranges) plan.feeders.push_back(sizeFeeder(sheet, range, options, offers));
+    BudgetSolver solver;  // its tables serve every feeder
+    for (FeederRange range : ranges) plan.feeders.push_back(sizeFeederWith(sheet, range, options, offers, solver));
     return plan;
 }
 

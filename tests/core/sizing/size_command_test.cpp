@@ -38,13 +38,14 @@ TEST(SizeCommand, SizesTheSampleSoThatCheckFindsNothingAndNoRunCouldBeSmaller)
     const CliRun run = runCli("size " + kSample + " " + out);
     EXPECT_EQ(run.code, 0) << run.out;
     // The sample's segments in the 35 % band ran more than 8 m beyond a change
-    // of size; single-core CV is the first family that offers "CV 14゜".
+    // of size; its "CV 22゜" and "CV 14゜" keep the allowable currents that the
+    // 2-, 3-core family hands back in conduit (82 A, 61 A).
     EXPECT_NE(run.out.find("feeder 1: family 600V CVD、600V CVT及びEM 600V CED/F、EM 600V CET/F\n"
                            "0: CV-T38゜ -> CV-T22゜ drop 1.51 -> 2.54\n"),
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("feeder 5: family 600V CVD、600V CVT及びEM 600V CED/F、EM 600V CET/F / "
-                           "600V CV及びEM 600V CE/F単心 S＝俵積み\n"),
+                           "600V CV及びEM 600V CE/F 2心、3心一括シース\n"),
               std::string::npos)
         << run.out;
     EXPECT_NE(run.out.find("13: CV 14゜ -> CV22゜ drop 0.30 -> 0.19\n"), std::string::npos) << run.out;
@@ -85,6 +86,24 @@ TEST(SizeCommand, ReportsWhatCannotBeSizedAndSizesTheRest)
     result = loaded(out);
     EXPECT_EQ(result.cell(col::Allowable, 2), "108");
     EXPECT_EQ(result.cell(col::Cable, 0), "CV-T38゜");
+}
+
+TEST(SizeCommand, ReportsACableWhoseFamilyStaysOpenUnlessAFamilyIsGiven)
+{
+    // Four CV families write "CV 22゜"; the row keeps nothing that tells them apart.
+    const std::string in = saved(sheetWith(kSingleColumns, {"1|1|三相3線|50|──▶|10|40|0.8|CV 22゜|気中暗渠配線"}),
+                                 "open.ksk");
+    const std::string out = tempPath("open_out.ksk");
+    CliRun run = runCli("size " + in + " " + out);
+    EXPECT_EQ(run.code, 1);
+    EXPECT_EQ(run.out.rfind("feeder 1: row 0: ケーブル「CV 22゜」の電線・ケーブルの系列が許容電流とインピーダンスから一つに決まらない（", 0),
+              0u)
+        << run.out;
+    EXPECT_EQ(loaded(out).cell(col::Cable, 0), "CV 22゜");
+
+    run = runCli("size " + in + " " + out + " --family 3");
+    EXPECT_EQ(run.code, 0);
+    EXPECT_EQ(run.out, "feeder 1: family 600V CV及びEM 600V CE/F単心 S＝俵積み\n0: CV 22゜ -> CV5.5゜ drop  -> 2.42\n");
 }
 
 TEST(SizeCommand, RefusesBadInput)
