@@ -33,8 +33,9 @@ SizingPlan planSheetSizing(const Forms& forms, const std::vector<FeederRange>& f
                            std::map<int, const CableFamily*> rowFamilies)
 {
     CableOffers offers(forms.densen);
-    return planSizing(forms.form1.StringGrid1, feeders, sheetSizingOptions(forms, family, std::move(rowFamilies)),
-                      offers);
+    return planSizingWithstanding(forms.form1.StringGrid1, feeders,
+                                  sheetSizingOptions(forms, family, std::move(rowFamilies)), offers,
+                                  forms.form1.supplyConditions);
 }
 
 void applySheetSizing(TForm1& form, const SizingPlan& plan)
@@ -125,6 +126,7 @@ void SizingPreview::replan()
 
     PreviewTable.clear();
     FailureList.clear();
+    if (!plan_.withstandProblem.empty()) FailureList.push_back(plan_.withstandProblem);
     bool cableChanges = false;
     for (const FeederSizing& feeder : plan_.feeders) {
         if (feeder.failure) {
@@ -138,7 +140,9 @@ void SizingPreview::replan()
             PreviewTable.push_back({feeder.number, std::to_string(c.row + 1), c.loadName,
                                     change(c.cableBefore, c.cableAfter), change(c.allowableBefore, c.allowableAfter),
                                     change(c.dropBefore, c.dropAfter), change(c.judgementBefore, c.judgementAfter),
-                                    families});
+                                    families,
+                                    c.withstandSection > 0 ? "最小 " + formatFixed(c.withstandSection, 1) + " m㎡"
+                                                           : std::string()});
         }
     }
     NoticeLabel = cableChanges ? std::string() : std::string(kNothingToChange);

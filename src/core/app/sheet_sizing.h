@@ -1,8 +1,10 @@
 // "ケーブル自動選定（この幹線）" and "ケーブル自動選定（全幹線）" of the sheet's popup
 // menu: the feeder of the selection's top row, or every feeder, sized with
 // the cable window's laying conditions as they stand, the sheet's frequency
-// and allowable-drop choice and the feeder form's burial depth. The plan is
-// shown in a preview (SizingPreview) before it is applied.
+// and allowable-drop choice and the feeder form's burial depth; with the
+// building's transformer banks set, every cable also withstands its
+// short-circuit current. The plan is shown in a preview (SizingPreview)
+// before it is applied.
 #pragma once
 
 #include <set>
@@ -42,10 +44,12 @@ public:
     static constexpr std::string_view kByDesignation = "ケーブルの表記から選ぶ";
     static constexpr std::string_view kNothingToChange = "変更するケーブルはありません";
     static constexpr std::string_view kHeadings[] = {"No.",         "行",   "負荷名称", "ケーブル", "許容電流[A]",
-                                                     "電圧降下[V]", "判定", "系列"};
+                                                     "電圧降下[V]", "判定", "系列",     "短絡強度"};
 
     // One line of the table, in the order of the headings; a value that
-    // changes reads "before → after".
+    // changes reads "before → after". 短絡強度 shows, for a row whose cable
+    // the short-circuit withstand made larger, the least cross-section it
+    // asked for ("最小 36.9 m㎡").
     using Line = std::vector<std::string>;
 
     SizingPreview(const Forms& forms, std::vector<FeederRange> feeders);

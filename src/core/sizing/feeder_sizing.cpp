@@ -11,6 +11,7 @@
 #include "sheet/judgement.h"
 #include "sheet/tap_rule.h"
 #include "sheet/tree_marks.h"
+#include "shortcircuit/short_circuit.h"
 #include "sizing/drop_budget.h"
 #include "sizing/run_cables.h"
 #include "sizing/trial_feeder.h"
@@ -33,9 +34,10 @@ struct Run {
     std::vector<Candidate> candidates;
     int chosen = 0;
     // Whether each size passes the run's own judgements (design current,
-    // breaker, tap rule by its own current, own drop): a size that does not
-    // fails in the sheet whatever the other runs are.
+    // breaker, tap rule by its own current, own drop, short-circuit
+    // withstand): a size that does not fails whatever the other runs are.
     std::vector<bool> fits;
+    double minimumSection = 0;  // [mm²] for the short-circuit withstand
 };
 
 // A feeder's runs could not be set up; the reason names the row.
@@ -100,6 +102,11 @@ public:
     FeederSizing run(const Sheet& sheet, FeederRange range);
 
 private:
+    FeederSizing unsized(FeederSizing& result, int row, std::string reason)
+    {
+        result.failure = SizingFailure{trial_.sheetRow(row), std::move(reason)};
+        return result;
+    }
     std::optional<Unsized> setUpRuns();
     void choose(const std::vector<int>& sizes);
     void chooseLargest();
@@ -158,6 +165,8 @@ std::optional<Unsized> FeederSizer::setUpRuns()
         const CableCaller caller = callerOfRun(rows, r, system, options_);
         Run run;
         run.row = r;
+        if (auto it = options_.minimumSections.find(trial_.sheetRow(r)); it != options_.minimumSections.end())
+            run.minimumSection = it->second - 1e-9;
         run.length = tryParseDecimal(rows.cell(col::Length, r)).value_or(0);
         for (SizeChoice& choice : sizeChoicesOf(cable, offers_, caller)) {
             Candidate c;
@@ -252,6 +261,7 @@ void FeederSizer::judgeOwnSizes()
             if (hasLength && tapJudgementOf(shares, c.allowable, run.length, kind).starts_with(judgement::FailureMark))
                 fits = false;
             if (cap && drop > centivolts(*cap)) fits = false;
+            if (c.section < run.minimumSection) fits = false;
             run.fits.push_back(fits);
             model.allowed.push_back(fits);
             model.drop.push_back(drop);
@@ -423,12 +433,16 @@ FeederSizing FeederSizer::run(const Sheet& sheet, FeederRange range)
     result.range = range;
     result.number = sheet.cell(col::No, range.s1);
 
-    if (std::optional<Unsized> unsized = setUpRuns()) {
-        result.failure = SizingFailure{trial_.sheetRow(unsized->row), unsized->reason};
-        return result;
-    }
+    if (std::optional<Unsized> unsized = setUpRuns()) return this->unsized(result, unsized->row, unsized->reason);
     result.families = families_;
 
+    for (const Run& run : runs_) {
+        const Candidate& largest = run.candidates.back();
+        if (largest.section < run.minimumSection)
+            return unsized(result, run.row,
+                           "最大のサイズ " + largest.cable.cable + " でも短絡電流に耐える断面積 " +
+                               formatFixed(run.minimumSection, 1) + " m㎡ に足りない");
+    }
     chooseLargest();
     if (!passes()) {
         const TrialFailure& f = failures_.front();
@@ -556,6 +570,60 @@ SizingPlan planSizing(const Sheet& sheet, const std::vector<FeederRange>& ranges
     SizingPlan plan;
     BudgetSolver solver;  // its tables serve every feeder
     for (FeederRange range : ranges) plan.feeders.push_back(sizeFeederWith(sheet, range, options, offers, solver));
+    return plan;
+}
+
+SizingPlan planSizingWithstanding(const Sheet& sheet, const std::vector<FeederRange>& ranges,
+                                  const SizingOptions& options, CableOffers& offers, const SupplyConditions& supply)
+{
+    if (supply.banks.empty()) return planSizing(sheet, ranges, options, offers);
+    if (std::optional<std::string> problem = checkSupply(supply)) {
+        SizingPlan plan = planSizing(sheet, ranges, options, offers);
+        plan.withstandProblem = "短絡電流の電源条件: " + *problem;
+        return plan;
+    }
+    SizingOptions bounded = options;
+    const SizingPlan unbounded = planSizing(sheet, ranges, bounded, offers);
+    SizingPlan plan = unbounded;
+    BudgetSolver solver;
+    // Each round can only raise the sections asked for; a feeder is sized
+    // again only when one of its runs is asked for more.
+    for (int round = 0; round < 64; ++round) {
+        Sheet sized = sheet;
+        applySizing(sized, plan);
+        const ShortCircuitResult currents = computeShortCircuit(sized, supply, options.frequency);
+        std::vector<bool> again(plan.feeders.size(), false);
+        for (const ShortCircuitRow& row : currents.rows) {
+            if (!row.computed() || row.section <= 0 || row.minimumSection <= row.section) continue;
+            for (std::size_t f = 0; f < plan.feeders.size(); ++f) {
+                const FeederRange range = plan.feeders[f].range;
+                if (row.row < range.s1 || row.row > range.e1 || plan.feeders[f].failure) continue;
+                double& least = bounded.minimumSections[row.row];
+                least = std::max(least, row.minimumSection);
+                again[f] = true;
+            }
+        }
+        if (std::none_of(again.begin(), again.end(), [](bool a) { return a; })) break;
+        for (std::size_t f = 0; f < plan.feeders.size(); ++f)
+            if (again[f]) plan.feeders[f] = sizeFeederWith(sheet, plan.feeders[f].range, bounded, offers, solver);
+    }
+
+    // The rows whose cable the withstand made larger than sizing without it.
+    for (std::size_t f = 0; f < plan.feeders.size(); ++f) {
+        FeederSizing& feeder = plan.feeders[f];
+        const FeederSizing& without = unbounded.feeders[f];
+        if (feeder.failure || without.failure) continue;
+        for (RowChange& change : feeder.changes) {
+            auto least = bounded.minimumSections.find(change.row);
+            if (least == bounded.minimumSections.end()) continue;
+            const auto& after = feeder.rows[static_cast<std::size_t>(change.row - feeder.range.s1)];
+            const auto& before = without.rows[static_cast<std::size_t>(change.row - without.range.s1)];
+            const std::vector<FamilyChoice> a = familiesWriting(after[col::Cable]), b = familiesWriting(before[col::Cable]);
+            if (a.empty() || b.empty()) continue;
+            if (conductorSection(a.front().size) > conductorSection(b.front().size))
+                change.withstandSection = least->second;
+        }
+    }
     return plan;
 }
 

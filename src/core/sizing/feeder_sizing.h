@@ -44,6 +44,7 @@
 #include "calc/voltage_drop.h"
 #include "sheet/feeders.h"
 #include "sheet/sheet.h"
+#include "shortcircuit/supply.h"
 #include "sizing/cable_offers.h"
 
 namespace tolvane {
@@ -56,6 +57,9 @@ struct SizingOptions {
     // The families the user chose, by sheet row, for runs whose cable leaves
     // its family ambiguous.
     std::map<int, const CableFamily*> rowFamilies;
+    // The least conductor cross-section [mm²] of a run, by sheet row: what
+    // its cable must have to withstand the short-circuit current.
+    std::map<int, double> minimumSections;
 };
 
 struct SizingFailure {
@@ -73,6 +77,9 @@ struct RowChange {
     std::string dropBefore, dropAfter;
     std::string judgementBefore, judgementAfter;
     bool cableChanged = false;  // designation, allowable current, impedance or size
+    // The least cross-section [mm²] the short-circuit withstand asks of the
+    // run when that made its cable larger than sizing without it; else 0.
+    double withstandSection = 0;
 };
 
 struct FeederSizing {
@@ -112,10 +119,20 @@ FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptio
 
 struct SizingPlan {
     std::vector<FeederSizing> feeders;
+    // Why the short-circuit withstand could not be kept (supply conditions
+    // that do not check); empty otherwise.
+    std::string withstandProblem;
     bool allSized() const;
 };
 SizingPlan planSizing(const Sheet& sheet, const std::vector<FeederRange>& ranges, const SizingOptions& options,
                       CableOffers& offers);
+// The same, keeping every run's cable at or above the cross-section that
+// withstands the short-circuit current for the breaking time, when `supply`
+// has banks: a larger cable upstream raises the current downstream, so the
+// feeders are sized again with the sections found until none grows.
+SizingPlan planSizingWithstanding(const Sheet& sheet, const std::vector<FeederRange>& ranges,
+                                  const SizingOptions& options, CableOffers& offers, const SupplyConditions& supply);
+
 // Writes the rows of every feeder that could be sized into the sheet.
 void applySizing(Sheet& sheet, const SizingPlan& plan);
 
