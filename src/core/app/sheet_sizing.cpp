@@ -140,9 +140,9 @@ void SizingPreview::replan()
             PreviewTable.push_back({feeder.number, std::to_string(c.row + 1), c.loadName,
                                     change(c.cableBefore, c.cableAfter), change(c.allowableBefore, c.allowableAfter),
                                     change(c.dropBefore, c.dropAfter), change(c.judgementBefore, c.judgementAfter),
-                                    families,
                                     c.withstandSection > 0 ? "最小 " + formatFixed(c.withstandSection, 1) + " m㎡"
-                                                           : std::string()});
+                                                           : std::string(),
+                                    families});
         }
     }
     NoticeLabel = cableChanges ? std::string() : std::string(kNothingToChange);

@@ -44,7 +44,7 @@ public:
     static constexpr std::string_view kByDesignation = "ケーブルの表記から選ぶ";
     static constexpr std::string_view kNothingToChange = "変更するケーブルはありません";
     static constexpr std::string_view kHeadings[] = {"No.",         "行",   "負荷名称", "ケーブル", "許容電流[A]",
-                                                     "電圧降下[V]", "判定", "系列",     "短絡強度"};
+                                                     "電圧降下[V]", "判定", "短絡強度", "系列"};
 
     // One line of the table, in the order of the headings; a value that
     // changes reads "before → after". 短絡強度 shows, for a row whose cable

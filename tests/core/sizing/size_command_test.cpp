@@ -2,9 +2,12 @@
 // cannot be sized; `check --recalc` afterwards finds nothing in what was sized.
 #include <gtest/gtest.h>
 
+#include <filesystem>
+
 #include "app/tform1.h"
 #include "sizing_fixture.h"
 #include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace tolvane::testing {
 namespace {
@@ -14,16 +17,25 @@ using test::runCli;
 
 const std::string kSample = std::string(TOLVANE_TEST_DATA) + "/../../examples/sample.ksk";
 
-std::string tempPath(const std::string& name) { return ::testing::TempDir() + "size_" + name; }
+// The sheets written and read go to a folder of the test's own, removed after it.
+class SizeCommand : public ::testing::Test {
+protected:
+    void TearDown() override { std::filesystem::remove_all(folder_); }
 
-std::string saved(const Sheet& sheet, const std::string& name)
-{
-    TForm1 form;
-    form.StringGrid1 = sheet;
-    const std::string path = tempPath(name);
-    EXPECT_FALSE(form.saveSheetFile(path));
-    return path;
-}
+    std::string tempPath(const std::string& name) const { return (folder_ / name).string(); }
+
+    std::string saved(const Sheet& sheet, const std::string& name) const
+    {
+        TForm1 form;
+        form.StringGrid1 = sheet;
+        const std::string path = tempPath(name);
+        EXPECT_FALSE(form.saveSheetFile(path));
+        return path;
+    }
+
+private:
+    std::filesystem::path folder_ = freshFolder("size");
+};
 
 Sheet loaded(const std::string& path)
 {
@@ -32,7 +44,7 @@ Sheet loaded(const std::string& path)
     return form.StringGrid1;
 }
 
-TEST(SizeCommand, SizesTheSampleSoThatCheckFindsNothingAndNoRunCouldBeSmaller)
+TEST_F(SizeCommand, SizesTheSampleSoThatCheckFindsNothingAndNoRunCouldBeSmaller)
 {
     const std::string out = tempPath("sample.ksk");
     const CliRun run = runCli("size " + kSample + " " + out);
@@ -58,7 +70,7 @@ TEST(SizeCommand, SizesTheSampleSoThatCheckFindsNothingAndNoRunCouldBeSmaller)
     for (FeederRange range : allFeederRanges(sized)) expectLocallyMinimal(sized, range);
 }
 
-TEST(SizeCommand, ReportsWhatCannotBeSizedAndSizesTheRest)
+TEST_F(SizeCommand, ReportsWhatCannotBeSizedAndSizesTheRest)
 {
     const Sheet sheet = sheetWith(kSingleColumns, {"1|1|三相3線|75|──▶|10|70|0.8|CV-T38゜|気中暗渠配線",
                                                     "2|2|三相3線|1000|──▶|10|900|0.8|CV-T38゜|気中暗渠配線",
@@ -88,7 +100,7 @@ TEST(SizeCommand, ReportsWhatCannotBeSizedAndSizesTheRest)
     EXPECT_EQ(result.cell(col::Cable, 0), "CV-T38゜");
 }
 
-TEST(SizeCommand, ReportsACableWhoseFamilyStaysOpenUnlessAFamilyIsGiven)
+TEST_F(SizeCommand, ReportsACableWhoseFamilyStaysOpenUnlessAFamilyIsGiven)
 {
     // Four CV families write "CV 22゜"; the row keeps nothing that tells them apart.
     const std::string in = saved(sheetWith(kSingleColumns, {"1|1|三相3線|50|──▶|10|40|0.8|CV 22゜|気中暗渠配線"}),
@@ -106,7 +118,7 @@ TEST(SizeCommand, ReportsACableWhoseFamilyStaysOpenUnlessAFamilyIsGiven)
     EXPECT_EQ(run.out, "feeder 1: family 600V CV及びEM 600V CE/F単心 S＝俵積み\n0: CV 22゜ -> CV5.5゜ drop  -> 2.42\n");
 }
 
-TEST(SizeCommand, RefusesBadInput)
+TEST_F(SizeCommand, RefusesBadInput)
 {
     const std::string in = saved(sheetWith(kSingleColumns, {"1|1|三相3線|75|──▶|10|70|0.8|CV-T38゜|気中暗渠配線"}),
                                  "bad.ksk");

@@ -39,7 +39,7 @@ TEST(SizingPreview, AsksOncePerDesignationForAFamilyTheCableLeavesOpen)
     ASSERT_EQ(preview.PreviewTable.size(), 2u);
     EXPECT_EQ(preview.PreviewTable[0][3], "CV 22゜ → CV5.5゜");
     EXPECT_EQ(preview.PreviewTable[1][1], "3");
-    EXPECT_EQ(preview.PreviewTable[1][7], kSingleCore);
+    EXPECT_EQ(preview.PreviewTable[1][8], kSingleCore);
     ASSERT_EQ(preview.FailureList.size(), 1u);
     EXPECT_TRUE(preview.FailureList[0].starts_with("No.2 行2: ケーブル「CV22゜」の電線・ケーブルの系列が"));
     EXPECT_TRUE(preview.ApplyButtonEnabled);
@@ -77,6 +77,20 @@ TEST(SizingPreview, SaysThatNoCableChangesAndDisablesApply)
     EXPECT_EQ(declined.FailureList.size(), 3u);
     EXPECT_EQ(declined.NoticeLabel, "変更するケーブルはありません");
     EXPECT_FALSE(declined.ApplyButtonEnabled);
+}
+
+TEST(SizingPreview, NamesTheRowsTheShortCircuitWithstandDecided)
+{
+    RecordingHost host;
+    Forms forms(&host);
+    forms.form1.StringGrid1 = sheetWith(kSingleColumns, {"1|1|三相3線|75|──▶|10|70|0.8|CV-T8゜|気中暗渠配線"});
+    // 28.41 kA at the bus of a 500 kVA bank: 36.9 mm² where 70 A alone needs CV-T14゜.
+    forms.form1.supplyConditions.banks.push_back(*parseBankSpec("T1,3,210,500,4.5,1.2,12.5,6.6").bank);
+    SizingPreview preview(forms, allFeederRanges(forms.form1.StringGrid1));
+    preview.FormShow();
+    ASSERT_EQ(preview.PreviewTable.size(), 1u);
+    EXPECT_EQ(preview.PreviewTable[0][3], "CV-T8゜ → CV-T38゜");
+    EXPECT_EQ(preview.PreviewTable[0][7], "最小 36.9 m㎡");
 }
 
 }  // namespace
