@@ -3,8 +3,11 @@
 // chooses for every run of the chosen feeders (all when none is named) the
 // smallest cables that pass every judgement and writes the sheet to OUT.
 // Prints "feeder N: family NAME" and "ROW: OLD -> NEW drop BEFORE -> AFTER"
-// for every feeder whose cables change, and "feeder N: row R: REASON" for
-// every feeder that cannot be sized (it is left as it is). ROW and R are
+// for every feeder whose cables change (followed by " withstand S" when the
+// short-circuit withstand of the file's transformer banks asked for a cable
+// of at least S mm² and made it larger), and "feeder N: row R: REASON" for
+// every feeder that cannot be sized (it is left as it is); a run whose cable
+// leaves its family open is such a reason unless --family is given. ROW and R are
 // sheet rows counted from 0. Exit 0 when every chosen feeder passes, 1 when
 // some cannot be sized, 2 on bad input, 3 when OUT cannot be written.
 #include <algorithm>
@@ -92,7 +95,8 @@ int runSize(const std::vector<std::string>& args)
             return usage("No." + number + " の幹線はありません");
 
     CableOffers offers(Tdensen(), conditions);
-    const SizingPlan plan = planSizing(form.StringGrid1, ranges, options, offers);
+    const SizingPlan plan = planSizingWithstanding(form.StringGrid1, ranges, options, offers, form.supplyConditions);
+    if (!plan.withstandProblem.empty()) std::cout << plan.withstandProblem << "\n";
     for (const FeederSizing& feeder : plan.feeders) {
         if (feeder.failure) {
             std::cout << "feeder " << feeder.number << ": row " << feeder.failure->row << ": "
@@ -105,7 +109,9 @@ int runSize(const std::vector<std::string>& args)
             if (!named) std::cout << "feeder " << feeder.number << ": family " << familyNames(feeder.families) << "\n";
             named = true;
             std::cout << change.row << ": " << change.cableBefore << " -> " << change.cableAfter << " drop "
-                      << change.dropBefore << " -> " << change.dropAfter << "\n";
+                      << change.dropBefore << " -> " << change.dropAfter;
+            if (change.withstandSection > 0) std::cout << " withstand " << formatFixed(change.withstandSection, 1);
+            std::cout << "\n";
         }
     }
     applySizing(form.StringGrid1, plan);

@@ -436,7 +436,9 @@ void MainWindow::sizeCables(bool everyFeeder)
 {
     const std::vector<FeederRange> feeders = feedersToSize(form_, everyFeeder);
     if (feeders.empty()) return;
-    SizingPreviewDialog preview(this, forms_, feeders);
+    SizingPreview model(forms_, feeders);
+    if (!runGuarded(host_.get(), [&] { model.FormShow(); })) return;
+    SizingPreviewDialog preview(this, model, host_.get());
     if (preview.exec() != QDialog::Accepted) return;
     const SizingPlan& plan = preview.plan();
     runCommand([this, &plan] { applySheetSizing(form_, plan); });

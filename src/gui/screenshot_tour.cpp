@@ -66,7 +66,9 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
     });
     window.openPopupMenu(view->visualRect(view->model()->index(0, col::Name)).center());
 
-    SizingPreviewDialog preview(&window, window.forms(), feedersToSize(form, true));
+    SizingPreview sizing(window.forms(), feedersToSize(form, true));
+    sizing.FormShow();
+    SizingPreviewDialog preview(&window, sizing, nullptr);
     preview.show();
     save(&preview, "sizing_preview");
     preview.close();

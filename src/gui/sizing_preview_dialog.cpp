@@ -5,32 +5,21 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QTableWidget>
 #include <QVBoxLayout>
 
 #include "app/command_guard.h"
-#include "app/forms.h"
-#include "app/sheet_sizing.h"
 
 namespace tolvane::gui {
 namespace {
 
 QString u(std::string_view text) { return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size())); }
 
-// "before → after", or the one text when nothing changed.
-QString change(const std::string& before, const std::string& after)
-{
-    if (before == after) return u(after);
-    return u(before) + QString::fromUtf8(" → ") + u(after);
-}
-
-constexpr const char* kAutoFamily = "ケーブルの表記から選ぶ";
-constexpr const char* kHeadings[] = {"No.", "行", "負荷名称", "ケーブル", "許容電流[A]", "電圧降下[V]", "判定", "系列"};
-
 }  // namespace
 
-SizingPreviewDialog::SizingPreviewDialog(QWidget* parent, const Forms& forms, std::vector<FeederRange> feeders)
-    : QDialog(parent), forms_(forms), feeders_(std::move(feeders))
+SizingPreviewDialog::SizingPreviewDialog(QWidget* parent, SizingPreview& model, Host* host)
+    : QDialog(parent), model_(model), host_(host)
 {
     setObjectName("SizingPreview");
     setWindowTitle(u("ケーブル自動選定"));
@@ -41,21 +30,25 @@ SizingPreviewDialog::SizingPreviewDialog(QWidget* parent, const Forms& forms, st
     top->addWidget(new QLabel(u("電線・ケーブルの系列"), this));
     family_ = new QComboBox(this);
     family_->setObjectName("FamilyList");
-    family_->addItem(u(kAutoFamily));
-    for (std::string_view name : FamilyListItems()) family_->addItem(u(name));
+    for (const std::string& item : model_.familyItems()) family_->addItem(u(item));
     top->addWidget(family_, 1);
     layout->addLayout(top);
 
-    table_ = new QTableWidget(0, static_cast<int>(std::size(kHeadings)), this);
+    table_ = new QTableWidget(0, static_cast<int>(std::size(SizingPreview::kHeadings)), this);
     table_->setObjectName("PreviewTable");
     QStringList headings;
-    for (const char* h : kHeadings) headings << u(h);
+    for (std::string_view h : SizingPreview::kHeadings) headings << u(h);
     table_->setHorizontalHeaderLabels(headings);
     table_->verticalHeader()->hide();
     table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     table_->setSelectionBehavior(QAbstractItemView::SelectRows);
     table_->horizontalHeader()->setStretchLastSection(true);
     layout->addWidget(table_, 1);
+
+    notice_ = new QLabel(this);
+    notice_->setObjectName("NoticeLabel");
+    notice_->setAlignment(Qt::AlignCenter);
+    layout->addWidget(notice_);
 
     failures_ = new QLabel(this);
     failures_->setObjectName("FailureList");
@@ -75,47 +68,35 @@ SizingPreviewDialog::SizingPreviewDialog(QWidget* parent, const Forms& forms, st
 
     connect(apply_, &QPushButton::clicked, this, &QDialog::accept);
     connect(cancel, &QPushButton::clicked, this, &QDialog::reject);
-    connect(family_, &QComboBox::currentIndexChanged, this,
-            [this] { runGuarded(forms_.form1.host, [this] { replan(); }); });
-    replan();
+    connect(family_, &QComboBox::currentIndexChanged, this, [this](int index) {
+        model_.FamilyList = index;
+        runGuarded(host_, [this] { model_.FamilyListChange(); });
+        refresh();
+    });
+    refresh();
 }
 
-void SizingPreviewDialog::replan()
+void SizingPreviewDialog::refresh()
 {
-    const int chosen = family_->currentIndex();
-    const CableFamily* family = chosen > 0 ? FindCableFamily(FamilyName(chosen)) : nullptr;
-    plan_ = planSheetSizing(forms_, feeders_, family);
-
+    {
+        const QSignalBlocker block(family_);
+        family_->setCurrentIndex(model_.FamilyList);
+    }
     table_->setRowCount(0);
-    QStringList failures;
-    bool anySized = false;
-    for (const FeederSizing& feeder : plan_.feeders) {
-        if (feeder.failure) {
-            failures << u("No." + feeder.number + " 行" + std::to_string(feeder.failure->row + 1) + ": " +
-                          feeder.failure->reason);
-            continue;
-        }
-        anySized = true;
-        const QString families = u(familyNames(feeder.families));
-        for (const RowChange& c : feeder.changes) {
-            const int row = table_->rowCount();
-            table_->insertRow(row);
-            const QString cells[] = {u(feeder.number),
-                                     QString::number(c.row + 1),
-                                     u(c.loadName),
-                                     change(c.cableBefore, c.cableAfter),
-                                     change(c.allowableBefore, c.allowableAfter),
-                                     change(c.dropBefore, c.dropAfter),
-                                     change(c.judgementBefore, c.judgementAfter),
-                                     families};
-            for (int column = 0; column < static_cast<int>(std::size(cells)); ++column)
-                table_->setItem(row, column, new QTableWidgetItem(cells[column]));
-        }
+    for (const SizingPreview::Line& line : model_.PreviewTable) {
+        const int row = table_->rowCount();
+        table_->insertRow(row);
+        for (int column = 0; column < static_cast<int>(line.size()); ++column)
+            table_->setItem(row, column, new QTableWidgetItem(u(line[static_cast<std::size_t>(column)])));
     }
     table_->resizeColumnsToContents();
+    QStringList failures;
+    for (const std::string& f : model_.FailureList) failures << u(f);
     failures_->setText(failures.join("\n"));
     failures_->setVisible(!failures.isEmpty());
-    apply_->setEnabled(anySized);
+    notice_->setText(u(model_.NoticeLabel));
+    notice_->setVisible(!model_.NoticeLabel.empty());
+    apply_->setEnabled(model_.ApplyButtonEnabled);
 }
 
 }  // namespace tolvane::gui

@@ -1,7 +1,7 @@
-// The preview of "ケーブル自動選定": every row the sizing would change (cable,
-// allowable current, drop and judgement before and after), the family used
-// and every feeder that cannot be sized with the reason. The family can be
-// chosen here; 適用 accepts the plan, which the window then applies as one
+// The preview of "ケーブル自動選定", bound to its model SizingPreview
+// (app/sheet_sizing.h): every row the sizing would change, the family used,
+// every feeder that cannot be sized with the reason, and the notice when no
+// cable changes. 適用 accepts the plan, which the window then applies as one
 // undoable command.
 #pragma once
 
@@ -9,7 +9,7 @@
 
 #include <vector>
 
-#include "sizing/feeder_sizing.h"
+#include "app/sheet_sizing.h"
 
 class QComboBox;
 class QLabel;
@@ -17,7 +17,7 @@ class QPushButton;
 class QTableWidget;
 
 namespace tolvane {
-struct Forms;
+class Host;
 }
 
 namespace tolvane::gui {
@@ -25,19 +25,20 @@ namespace tolvane::gui {
 class SizingPreviewDialog : public QDialog {
     Q_OBJECT
 public:
-    SizingPreviewDialog(QWidget* parent, const Forms& forms, std::vector<FeederRange> feeders);
+    // The model has planned (SizingPreview::FormShow) before the window opens.
+    SizingPreviewDialog(QWidget* parent, SizingPreview& model, Host* host);
 
-    const SizingPlan& plan() const { return plan_; }
+    const SizingPlan& plan() const { return model_.plan(); }
 
 private:
-    void replan();
+    void refresh();
 
-    const Forms& forms_;
-    std::vector<FeederRange> feeders_;
-    SizingPlan plan_;
+    SizingPreview& model_;
+    Host* host_;
     QComboBox* family_ = nullptr;
     QTableWidget* table_ = nullptr;
     QLabel* failures_ = nullptr;
+    QLabel* notice_ = nullptr;
     QPushButton* apply_ = nullptr;
 };
 

@@ -9,6 +9,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QFileDialog>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMessageBox>
@@ -21,6 +22,8 @@
 #include <functional>
 
 #include "app/forms.h"
+#include "app/sheet_sizing.h"
+#include "sheet/feeder_totals_sheet.h"
 #include "gui/main_window.h"
 #include "gui/status_line.h"
 #include "sheet/judgement.h"
@@ -184,6 +187,36 @@ private slots:
         QVERIFY(form.frequencyEnabled);
         QCOMPARE(QString::fromStdString(s.cell(col::Cable, 0)), QString::fromUtf8("CV-T38゜"));
         QVERIFY(s.cell(col::Allowable, 0).empty());
+    }
+
+    void sizingThatChangesNoCableSaysSoAndCannotBeApplied()
+    {
+        Window w;
+        TForm1& form = w.forms.form1;
+        putSingleFeeder(form, 0, "P1");
+        Sheet& s = form.StringGrid1;
+        for (auto [column, text] : {std::pair{col::System, "三相3線"}, {col::Breaker, "75"}, {col::Length, "10"},
+                                    {col::Current, "70"}, {col::PowerFactor, "0.8"}, {col::Cable, "CV-T38゜"},
+                                    {col::Method, "気中暗渠配線"}})
+            s.setCell(column, 0, text);
+        applySheetSizing(form, planSheetSizing(w.forms, allFeederRanges(s), nullptr));
+        w.window.afterLoad();
+        form.ny1 = 0;
+        const Sheet sized = s;
+
+        bool seen = false;
+        whenModalOpens([&](QWidget* d) {
+            seen = true;
+            QCOMPARE(d->findChild<QTableWidget*>("PreviewTable")->rowCount(), 0);
+            auto* notice = d->findChild<QLabel*>("NoticeLabel");
+            QVERIFY(notice && notice->isVisible());
+            QCOMPARE(notice->text(), QString::fromUtf8("変更するケーブルはありません"));
+            QVERIFY(!d->findChild<QPushButton*>("ApplyButton")->isEnabled());
+            QTest::mouseClick(d->findChild<QPushButton*>("CancelButton"), Qt::LeftButton);
+        });
+        w.window.sizeCables(false);
+        QVERIFY(seen);
+        QVERIFY(s == sized);
     }
 
     void savesAndOpensThroughTheFileDialogs()

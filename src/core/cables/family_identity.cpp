@@ -2,6 +2,7 @@
 
 #include <cmath>
 #include <functional>
+#include <map>
 
 #include "calc/voltage_drop.h"
 #include "text/numbers.h"
@@ -61,20 +62,24 @@ Reproduction reproductionOf(const StoredCable& cable, const std::optional<CableH
 
 std::vector<FamilyChoice> familiesWriting(std::string_view designation, const CableFamily* only)
 {
+    // Every designation the families write, without blanks, with the first
+    // type and size of each family that writes it, in the families' order.
+    static const auto kWritten = [] {
+        std::map<std::string, std::vector<FamilyChoice>, std::less<>> written;
+        for (const CableFamily& family : CableFamilies())
+            for (std::string_view type : family.types)
+                for (const ImpedanceEntry& e : family.entries) {
+                    std::vector<FamilyChoice>& choices = written[compact(std::string(type) + std::string(e.size))];
+                    if (choices.empty() || choices.back().family != &family)
+                        choices.push_back({&family, std::string(type), std::string(e.size)});
+                }
+        return written;
+    }();
     std::vector<FamilyChoice> found;
-    const std::string wanted = compact(designation);
-    if (wanted.empty()) return found;
-    // The first type and size of a family that write the designation.
-    auto writtenBy = [&](const CableFamily& family) -> std::optional<FamilyChoice> {
-        for (std::string_view type : family.types)
-            for (const ImpedanceEntry& e : family.entries)
-                if (compact(std::string(type) + std::string(e.size)) == wanted)
-                    return FamilyChoice{&family, std::string(type), std::string(e.size)};
-        return std::nullopt;
-    };
-    for (const CableFamily& family : CableFamilies())
-        if (!only || &family == only)
-            if (std::optional<FamilyChoice> choice = writtenBy(family)) found.push_back(std::move(*choice));
+    auto it = kWritten.find(compact(designation));
+    if (it == kWritten.end()) return found;
+    for (const FamilyChoice& choice : it->second)
+        if (!only || choice.family == only) found.push_back(choice);
     return found;
 }
 

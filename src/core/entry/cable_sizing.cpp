@@ -22,10 +22,9 @@ std::vector<CableHandBack> sizesToTry(const Tdensen& window, const CableCaller& 
                                       std::string_view designation, std::string_view system)
 {
     std::vector<CableHandBack> sizes;
-    std::optional<RunCable> run = runCableOf(designation, &family, system);
-    if (!run) return sizes;
+    const RunCable run = runCableOf(designation, family, system);
     CableOffers offers(window);
-    for (SizeChoice& choice : sizeChoicesOf(*run, offers, caller)) sizes.push_back(std::move(choice.cable));
+    for (SizeChoice& choice : sizeChoicesOf(run, offers, caller)) sizes.push_back(std::move(choice.cable));
     return sizes;
 }
 

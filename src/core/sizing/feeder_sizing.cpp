@@ -11,6 +11,7 @@
 #include "sheet/judgement.h"
 #include "sheet/tap_rule.h"
 #include "sheet/tree_marks.h"
+#include "shortcircuit/short_circuit.h"
 #include "sizing/drop_budget.h"
 #include "sizing/run_cables.h"
 #include "sizing/trial_feeder.h"
@@ -33,9 +34,10 @@ struct Run {
     std::vector<Candidate> candidates;
     int chosen = 0;
     // Whether each size passes the run's own judgements (design current,
-    // breaker, tap rule by its own current, own drop): a size that does not
-    // fails in the sheet whatever the other runs are.
+    // breaker, tap rule by its own current, own drop, short-circuit
+    // withstand): a size that does not fails whatever the other runs are.
     std::vector<bool> fits;
+    double minimumSection = 0;  // [mm²] for the short-circuit withstand
 };
 
 // A feeder's runs could not be set up; the reason names the row.
@@ -91,14 +93,20 @@ std::string reasonAtLargest(const TrialFailure& f, const Sheet& rows)
 
 class FeederSizer {
 public:
-    FeederSizer(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
-        : trial_(sheet, range), options_(options), offers_(offers)
+    FeederSizer(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers,
+                BudgetSolver& solver)
+        : sheet_(sheet), trial_(sheet, range), options_(options), offers_(offers), solver_(solver)
     {
     }
 
     FeederSizing run(const Sheet& sheet, FeederRange range);
 
 private:
+    FeederSizing unsized(FeederSizing& result, int row, std::string reason)
+    {
+        result.failure = SizingFailure{trial_.sheetRow(row), std::move(reason)};
+        return result;
+    }
     std::optional<Unsized> setUpRuns();
     void choose(const std::vector<int>& sizes);
     void chooseLargest();
@@ -110,9 +118,11 @@ private:
     void repairAndPropose();
     void shrinkWhilePassing();
 
+    const Sheet& sheet_;
     TrialFeeder trial_;
     const SizingOptions& options_;
     CableOffers& offers_;
+    BudgetSolver& solver_;
     std::vector<Run> runs_;
     std::vector<int> runRows_;
     std::vector<const CableFamily*> families_;
@@ -135,12 +145,19 @@ std::optional<Unsized> FeederSizer::setUpRuns()
     for (int r = range.s1; r <= range.e1; ++r) {
         if (!carriesCable(rows, r)) continue;
         const std::string& designation = rows.cell(col::Cable, r);
-        std::optional<RunCable> cable = runCableOf(designation, options_.family, system);
-        if (!cable) {
+        const FamilyIdentity identity = familyOfRun(sheet_, trial_.sheetRow(r), system, options_, offers_);
+        if (identity.result == FamilyIdentity::Result::Ambiguous) {
+            std::vector<const CableFamily*> families;
+            for (const FamilyChoice& f : identity.families) families.push_back(f.family);
+            return Unsized{r, "ケーブル「" + designation + "」の電線・ケーブルの系列が許容電流とインピーダンスから一つに決まらない（" +
+                                  familyNames(families) + "）"};
+        }
+        if (!identity.identified()) {
             if (!hasValue(designation))
                 return Unsized{r, "ケーブルが選ばれていないので電線・ケーブルの系列が決まらない"};
             return Unsized{r, "ケーブル「" + designation + "」はどの電線・ケーブルの系列にもない"};
         }
+        const RunCable cable = runCableOf(designation, *identity.identified()->family, system);
         auto powerFactor = tryParseDecimal(rows.cell(col::PowerFactor, r));
         if (!powerFactor || !(*powerFactor >= 0 && *powerFactor <= 1))
             return Unsized{r, "力率が0～1の数値ではない"};
@@ -148,8 +165,10 @@ std::optional<Unsized> FeederSizer::setUpRuns()
         const CableCaller caller = callerOfRun(rows, r, system, options_);
         Run run;
         run.row = r;
+        if (auto it = options_.minimumSections.find(trial_.sheetRow(r)); it != options_.minimumSections.end())
+            run.minimumSection = it->second - 1e-9;
         run.length = tryParseDecimal(rows.cell(col::Length, r)).value_or(0);
-        for (SizeChoice& choice : sizeChoicesOf(*cable, offers_, caller)) {
+        for (SizeChoice& choice : sizeChoicesOf(cable, offers_, caller)) {
             Candidate c;
             c.impedance = ImpedanceText(
                 CableImpedance(parseDecimal(choice.cable.r), parseDecimal(choice.cable.x), *powerFactor));
@@ -159,10 +178,10 @@ std::optional<Unsized> FeederSizer::setUpRuns()
             run.candidates.push_back(std::move(c));
         }
         if (run.candidates.empty())
-            return Unsized{r, "系列「" + std::string(cable->family->name) + "」の「" + cable->type +
+            return Unsized{r, "系列「" + std::string(cable.family->name) + "」の「" + cable.type +
                                   "」には、この配線方式で許容電流の求まるサイズがない"};
-        if (std::find(families_.begin(), families_.end(), cable->family) == families_.end())
-            families_.push_back(cable->family);
+        if (std::find(families_.begin(), families_.end(), cable.family) == families_.end())
+            families_.push_back(cable.family);
         runs_.push_back(std::move(run));
         runRows_.push_back(r);
     }
@@ -242,12 +261,14 @@ void FeederSizer::judgeOwnSizes()
             if (hasLength && tapJudgementOf(shares, c.allowable, run.length, kind).starts_with(judgement::FailureMark))
                 fits = false;
             if (cap && drop > centivolts(*cap)) fits = false;
+            if (c.section < run.minimumSection) fits = false;
             run.fits.push_back(fits);
             model.allowed.push_back(fits);
             model.drop.push_back(drop);
             // Volume first; among equal volumes (a run without length) the
             // smaller conductor.
             model.cost.push_back(c.section * run.length + 1e-9 * c.section);
+            model.section.push_back(c.section);
         }
         budgetRuns_.push_back(std::move(model));
     }
@@ -307,8 +328,7 @@ void FeederSizer::modelSummedDrops()
 std::optional<std::vector<int>> FeederSizer::propose()
 {
     if (!modelled_) return std::nullopt;
-    BudgetSolver solver;
-    return solver.cheapest(budget_, budgetRuns_);
+    return solver_.cheapest(budget_, budgetRuns_);
 }
 
 // The proposal of the programme, corrected until the sheet agrees: a run the
@@ -390,7 +410,8 @@ void FeederSizer::shrinkWhilePassing()
             const int smaller = run.chosen - 1;
             if (smaller < 0 || !run.fits[smaller]) continue;
             sizes[i] = smaller;
-            const bool worthTrying = !modelled_ || keepsBudget(exactBudget_, budgetRuns_, sizes);
+            const bool worthTrying = !modelled_ || (keepsBudget(exactBudget_, budgetRuns_, sizes) &&
+                                                    neverGrowsAwayFromBoard(exactBudget_, budgetRuns_, sizes));
             sizes[i] = run.chosen;
             if (!worthTrying) continue;
             trial_.setCable(run.row, run.candidates[smaller].cable, run.candidates[smaller].impedance);
@@ -412,12 +433,16 @@ FeederSizing FeederSizer::run(const Sheet& sheet, FeederRange range)
     result.range = range;
     result.number = sheet.cell(col::No, range.s1);
 
-    if (std::optional<Unsized> unsized = setUpRuns()) {
-        result.failure = SizingFailure{trial_.sheetRow(unsized->row), unsized->reason};
-        return result;
-    }
+    if (std::optional<Unsized> unsized = setUpRuns()) return this->unsized(result, unsized->row, unsized->reason);
     result.families = families_;
 
+    for (const Run& run : runs_) {
+        const Candidate& largest = run.candidates.back();
+        if (largest.section < run.minimumSection)
+            return unsized(result, run.row,
+                           "最大のサイズ " + largest.cable.cable + " でも短絡電流に耐える断面積 " +
+                               formatFixed(run.minimumSection, 1) + " m㎡ に足りない");
+    }
     chooseLargest();
     if (!passes()) {
         const TrialFailure& f = failures_.front();
@@ -475,9 +500,45 @@ CableCaller callerOfRun(const Sheet& sheet, int row, std::string_view system, co
     return caller;
 }
 
-FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
+FamilyIdentity familyOfRun(const Sheet& sheet, int row, std::string_view system, const SizingOptions& options,
+                           CableOffers& offers)
 {
-    FeederSizer sizer(sheet, range, options, offers);
+    const std::string& designation = sheet.cell(col::Cable, row);
+    const CableFamily* chosen = options.family;
+    if (!chosen)
+        if (auto it = options.rowFamilies.find(row); it != options.rowFamilies.end()) chosen = it->second;
+    if (chosen) {
+        // A run of a given family keeps its own type where the family has it.
+        FamilyIdentity given;
+        given.result = FamilyIdentity::Result::Identified;
+        given.families.push_back(matchDesignation(designation, *chosen).value_or(FamilyChoice{chosen, {}, {}}));
+        return given;
+    }
+    return identifyFamily(storedCableOf(sheet, row), callerOfRun(sheet, row, system, options), offers);
+}
+
+std::vector<AmbiguousRun> ambiguousRuns(const Sheet& sheet, const std::vector<FeederRange>& ranges,
+                                        const SizingOptions& options, CableOffers& offers)
+{
+    std::vector<AmbiguousRun> found;
+    for (FeederRange range : ranges) {
+        const std::string& system = sheet.cell(col::System, range.s1);
+        for (int r = range.s1; r <= range.e1; ++r) {
+            if (!carriesCable(sheet, r)) continue;
+            FamilyIdentity identity = familyOfRun(sheet, r, system, options, offers);
+            if (identity.result == FamilyIdentity::Result::Ambiguous)
+                found.push_back({r, sheet.cell(col::Cable, r), std::move(identity.families)});
+        }
+    }
+    return found;
+}
+
+namespace {
+
+FeederSizing sizeFeederWith(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers,
+                            BudgetSolver& solver)
+{
+    FeederSizer sizer(sheet, range, options, offers, solver);
     try {
         return sizer.run(sheet, range);
     } catch (const ConversionError& e) {
@@ -490,6 +551,14 @@ FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptio
     }
 }
 
+}  // namespace
+
+FeederSizing sizeFeeder(const Sheet& sheet, FeederRange range, const SizingOptions& options, CableOffers& offers)
+{
+    BudgetSolver solver;
+    return sizeFeederWith(sheet, range, options, offers, solver);
+}
+
 bool SizingPlan::allSized() const
 {
     return std::none_of(feeders.begin(), feeders.end(), [](const FeederSizing& f) { return f.failure.has_value(); });
@@ -499,7 +568,62 @@ SizingPlan planSizing(const Sheet& sheet, const std::vector<FeederRange>& ranges
                       CableOffers& offers)
 {
     SizingPlan plan;
-    for (FeederRange range : ranges) plan.feeders.push_back(sizeFeeder(sheet, range, options, offers));
+    BudgetSolver solver;  // its tables serve every feeder
+    for (FeederRange range : ranges) plan.feeders.push_back(sizeFeederWith(sheet, range, options, offers, solver));
+    return plan;
+}
+
+SizingPlan planSizingWithstanding(const Sheet& sheet, const std::vector<FeederRange>& ranges,
+                                  const SizingOptions& options, CableOffers& offers, const SupplyConditions& supply)
+{
+    if (supply.banks.empty()) return planSizing(sheet, ranges, options, offers);
+    if (std::optional<std::string> problem = checkSupply(supply)) {
+        SizingPlan plan = planSizing(sheet, ranges, options, offers);
+        plan.withstandProblem = "短絡電流の電源条件: " + *problem;
+        return plan;
+    }
+    SizingOptions bounded = options;
+    const SizingPlan unbounded = planSizing(sheet, ranges, bounded, offers);
+    SizingPlan plan = unbounded;
+    BudgetSolver solver;
+    // Each round can only raise the sections asked for; a feeder is sized
+    // again only when one of its runs is asked for more.
+    for (int round = 0; round < 64; ++round) {
+        Sheet sized = sheet;
+        applySizing(sized, plan);
+        const ShortCircuitResult currents = computeShortCircuit(sized, supply, options.frequency);
+        std::vector<bool> again(plan.feeders.size(), false);
+        for (const ShortCircuitRow& row : currents.rows) {
+            if (!row.computed() || row.section <= 0 || row.minimumSection <= row.section) continue;
+            for (std::size_t f = 0; f < plan.feeders.size(); ++f) {
+                const FeederRange range = plan.feeders[f].range;
+                if (row.row < range.s1 || row.row > range.e1 || plan.feeders[f].failure) continue;
+                double& least = bounded.minimumSections[row.row];
+                least = std::max(least, row.minimumSection);
+                again[f] = true;
+            }
+        }
+        if (std::none_of(again.begin(), again.end(), [](bool a) { return a; })) break;
+        for (std::size_t f = 0; f < plan.feeders.size(); ++f)
+            if (again[f]) plan.feeders[f] = sizeFeederWith(sheet, plan.feeders[f].range, bounded, offers, solver);
+    }
+
+    // The rows whose cable the withstand made larger than sizing without it.
+    for (std::size_t f = 0; f < plan.feeders.size(); ++f) {
+        FeederSizing& feeder = plan.feeders[f];
+        const FeederSizing& without = unbounded.feeders[f];
+        if (feeder.failure || without.failure) continue;
+        for (RowChange& change : feeder.changes) {
+            auto least = bounded.minimumSections.find(change.row);
+            if (least == bounded.minimumSections.end()) continue;
+            const auto& after = feeder.rows[static_cast<std::size_t>(change.row - feeder.range.s1)];
+            const auto& before = without.rows[static_cast<std::size_t>(change.row - without.range.s1)];
+            const std::vector<FamilyChoice> a = familiesWriting(after[col::Cable]), b = familiesWriting(before[col::Cable]);
+            if (a.empty() || b.empty()) continue;
+            if (conductorSection(a.front().size) > conductorSection(b.front().size))
+                change.withstandSection = least->second;
+        }
+    }
     return plan;
 }
 

@@ -9,21 +9,6 @@
 namespace tolvane {
 namespace {
 
-// A designation without its half-width and full-width blanks.
-std::string compact(std::string_view text)
-{
-    std::string out;
-    for (std::size_t i = 0; i < text.size(); ++i) {
-        if (text[i] == ' ') continue;
-        if (text.substr(i).starts_with("　")) {
-            i += std::string_view("　").size() - 1;
-            continue;
-        }
-        out += text[i];
-    }
-    return out;
-}
-
 // The cores a system's runs need, as the digit the size names them with.
 char coresOfSystem(std::string_view system)
 {
@@ -50,19 +35,11 @@ std::string suffixOfRun(const CableFamily& family, const std::optional<std::stri
 
 }  // namespace
 
-std::optional<DesignationMatch> matchDesignation(std::string_view designation, const CableFamily* only)
+std::optional<FamilyChoice> matchDesignation(std::string_view designation, const CableFamily& family)
 {
-    const std::string wanted = compact(designation);
-    if (wanted.empty()) return std::nullopt;
-    for (std::string_view name : FamilyListItems()) {
-        const CableFamily* family = FindCableFamily(name);
-        if (only && family != only) continue;
-        for (std::string_view type : family->types)
-            for (const ImpedanceEntry& e : family->entries)
-                if (compact(std::string(type) + std::string(e.size)) == wanted)
-                    return DesignationMatch{family, std::string(type), std::string(e.size)};
-    }
-    return std::nullopt;
+    std::vector<FamilyChoice> found = familiesWriting(designation, &family);
+    if (found.empty()) return std::nullopt;
+    return std::move(found.front());
 }
 
 StoredCable storedCableOf(const Sheet& sheet, int row)
@@ -82,17 +59,14 @@ const CableFamily* familyOption(std::string_view text)
     return FindCableFamily(text);
 }
 
-std::optional<RunCable> runCableOf(std::string_view designation, const CableFamily* given, std::string_view system)
+RunCable runCableOf(std::string_view designation, const CableFamily& family, std::string_view system)
 {
-    std::optional<DesignationMatch> own = matchDesignation(designation, given);
-    const CableFamily* family = given ? given : own ? own->family : nullptr;
-    if (!family) return std::nullopt;
-
+    std::optional<FamilyChoice> own = matchDesignation(designation, family);
     RunCable run;
-    run.family = family;
-    run.type = own ? own->type : std::string(family->types.front());
-    const std::string suffix = suffixOfRun(*family, own ? std::optional(own->size) : std::nullopt, system);
-    for (const ImpedanceEntry& e : family->entries)
+    run.family = &family;
+    run.type = own ? own->type : std::string(family.types.front());
+    const std::string suffix = suffixOfRun(family, own ? std::optional(own->size) : std::nullopt, system);
+    for (const ImpedanceEntry& e : family.entries)
         if (coreSuffix(e.size) == suffix) run.sizes.emplace_back(e.size);
     std::stable_sort(run.sizes.begin(), run.sizes.end(), [](const std::string& a, const std::string& b) {
         return conductorSection(a) < conductorSection(b);

@@ -1,9 +1,7 @@
-// Which family, type and sizes a run is sized in. The family is the one given
-// (by the user), else the first family of the family list that offers the
-// run's designation: the designation is the type text followed by the size
-// text, as the cable window hands it back ("CV-T38゜"), compared without
-// blanks. Several families offer the same designations (single-core and
-// multi-core CV share "CV22゜"), so the family used is always reported.
+// Which type and sizes a run is sized in, once its family is known (see
+// cables/family_identity.h for how a row's family is found). The designation
+// is the type text followed by the size text, as the cable window hands it
+// back ("CV-T38゜"), compared without blanks.
 #pragma once
 
 #include <optional>
@@ -18,15 +16,9 @@
 
 namespace tolvane {
 
-struct DesignationMatch {
-    const CableFamily* family = nullptr;
-    std::string type;
-    std::string size;
-};
-
-// The first family, type and size (in the family list's order) whose
-// designation is `designation`; within `only` when it is given.
-std::optional<DesignationMatch> matchDesignation(std::string_view designation, const CableFamily* only = nullptr);
+// The first type and size (in the family table's order) of `family` whose
+// designation is `designation`.
+std::optional<FamilyChoice> matchDesignation(std::string_view designation, const CableFamily& family);
 
 // What row `row` of the sheet keeps of its cable: designation, allowable
 // current, impedance and power factor.
@@ -46,12 +38,11 @@ struct RunCable {
     std::vector<std::string> sizes;
 };
 
-// The family, type and sizes of a run: the given family (null: the one its
-// designation belongs to), the run's own type when the family offers it, else
-// the family's first type. A run whose cable names no cores in a family with
-// several takes the cores of its system: two for "単相2線" and "直流2線",
-// three for "単相3線" and "三相3線". Nothing when no family can be found.
-std::optional<RunCable> runCableOf(std::string_view designation, const CableFamily* given, std::string_view system);
+// The type and sizes of a run in `family`: the run's own type when the
+// family writes its designation, else the family's first type. A run whose
+// cable names no cores in a family with several takes the cores of its
+// system: two for "単相2線" and "直流2線", three for "単相3線" and "三相3線".
+RunCable runCableOf(std::string_view designation, const CableFamily& family, std::string_view system);
 
 class CableOffers;
 

@@ -15,6 +15,7 @@ struct SingleCase {
     CableConditions conditions = {};
     const char* cable;      // chosen designation
     const char* allowable;  // handed back with it
+    const char* family = nullptr;  // the family given, by its number; none: the run's own
 };
 
 const SingleCase kCases[] = {
@@ -30,9 +31,10 @@ const SingleCase kCases[] = {
     {"buried at H=300", "1|1|三相3線|100|──▶|10|103|0.8|CV-T8゜|地中保護管配線", "H=300", {}, "CV-T38゜", "139"},
     // IV in conduit, three wires at 30 °C: 2゜ and 1.6mm 19 A, 2.0mm 24 A; five
     // or six wires (0.56): 2.0mm 19 A, 3.5゜ 21 A.
-    {"IV, three wires", "1|1|単相2線|20|──▶|5|20|0.95|IV8゜|保護管配線", {}, {}, "IV2.0mm", "24"},
+    // Two IV families write "IV8゜": the one of two wires in contact is given.
+    {"IV, three wires", "1|1|単相2線|20|──▶|5|20|0.95|IV8゜|保護管配線", {}, {}, "IV2.0mm", "24", "7"},
     {"IV, five or six wires", "1|1|単相2線|20|──▶|5|20|0.95|IV8゜|保護管配線", {}, {"40", "30", 3, "1.00"}, "IV3.5゜",
-     "21"},
+     "21", "7"},
     // Grouping 0.7 on 110 A gives 77 A, below 80 A; 38゜ 108.5 A rounds to 108.
     {"grouping factor", "1|1|三相3線|75|──▶|10|80|0.8|CV-T8゜|気中暗渠配線", {}, {"40", "30", 1, "0.7"}, "CV-T38゜",
      "108"},
@@ -45,6 +47,7 @@ TEST(SingleFeederSizing, TakesTheSmallestCableThatPassesEveryJudgement)
         Sheet sheet = sheetWith(kSingleColumns, {c.row});
         SizingOptions options;
         options.depth = c.depth;
+        if (c.family) options.family = familyOption(c.family);
         const SizingPlan plan = sizeAll(sheet, options, c.conditions);
         ASSERT_EQ(plan.feeders.size(), 1u);
         ASSERT_FALSE(plan.feeders[0].failure) << plan.feeders[0].failure->reason;
@@ -94,11 +97,35 @@ TEST(SingleFeederSizing, ReportsAFeederNoSizeCanCarryAndLeavesItAlone)
     EXPECT_EQ(sheet.cell(col::Cable, 1), "CV-T14゜");
 }
 
-TEST(SingleFeederSizing, FindsTheFamilyByTheDesignationOrTakesTheOneGiven)
+TEST(SingleFeederSizing, SizesARunInTheFamilyItsCableCameFrom)
 {
-    // "CV22゜" is offered by the single-core CV families first; blanks do not count.
-    Sheet sheet = sheetWith(kSingleColumns, {"1|1|三相3線|50|──▶|10|40|0.8|CV 22゜|気中暗渠配線"});
+    // "CV5.5゜" in conduit on a 単相2線 feeder as the 2-, 3-core family hands it
+    // back: 41 A, Z 4.157 at cosθ 0.95 (the single-core 俵積み: 50 A, 4.083).
+    // The cable that carries 30 A behind 40 A stays as it is.
+    Sheet sheet = sheetWith("0|26|2|4|5|6|9|10|11|12|13|14|20",
+                            {"1|1|単相2線|40|──▶|10|30|0.95|CV5.5゜|保護管配線|41|4.157|5.5"});
     SizingPlan plan = sizeAll(sheet);
+    ASSERT_FALSE(plan.feeders[0].failure) << plan.feeders[0].failure->reason;
+    EXPECT_EQ(familyNames(plan.feeders[0].families), "600V CV及びEM 600V CE/F 2心、3心一括シース");
+    EXPECT_EQ(sheet.cell(col::Cable, 0), "CV5.5゜");
+    EXPECT_EQ(sheet.cell(col::Allowable, 0), "41");
+    EXPECT_EQ(sheet.cell(col::Impedance, 0), "4.157");
+    for (const RowChange& change : plan.feeders[0].changes) EXPECT_FALSE(change.cableChanged);
+
+    // "CV22゜" without what the window handed back may be any CV family: the
+    // feeder is reported and left alone, unless a family is chosen for the row.
+    const Sheet open = sheetWith(kSingleColumns, {"1|1|三相3線|50|──▶|10|40|0.8|CV 22゜|気中暗渠配線"});
+    sheet = open;
+    plan = sizeAll(sheet);
+    ASSERT_TRUE(plan.feeders[0].failure);
+    EXPECT_EQ(plan.feeders[0].failure->reason,
+              "ケーブル「CV 22゜」の電線・ケーブルの系列が許容電流とインピーダンスから一つに決まらない（"
+              "600V CV及びEM 600V CE/F単心 S＝俵積み / 600V CV及びEM 600V CE/F単心 平積（S＝2d）布設 / "
+              "600V CV及びEM 600V CE/F 2心、3心一括シース / 600V CV及びEM 600V CE/F 4心一括シース）");
+    EXPECT_EQ(sheet.row(0), open.row(0));
+    SizingOptions chosen;
+    chosen.rowFamilies[0] = familyOption("3");
+    plan = sizeAll(sheet, chosen);
     EXPECT_EQ(familyNames(plan.feeders[0].families), "600V CV及びEM 600V CE/F単心 S＝俵積み");
     // Single-core CV in air: 3.5゜ 44 A, 5.5゜ 58 A.
     EXPECT_EQ(sheet.cell(col::Cable, 0), "CV5.5゜");
