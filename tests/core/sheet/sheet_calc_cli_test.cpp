@@ -10,14 +10,17 @@
 #include "app/tform1.h"
 #include "calc_fixture.h"
 #include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace tolvane::sheetcalc {
 namespace {
 
-// Of this process alone: the tests run in parallel, also those of other checkouts.
+// Of this process alone (the tests run in parallel, also those of other
+// checkouts), gone when it ends.
 std::string tempPath(const std::string& name)
 {
-    return ::testing::TempDir() + "sheetcalc_" + std::to_string(::getpid()) + "_" + name;
+    static const tolvane::testing::ScratchFolder folder("sheetcalc");
+    return (folder / name).string();
 }
 
 // Writes the input rows of a fixture as a sheet file.

@@ -5,6 +5,7 @@
 #include "app/tform1.h"
 #include "sizing_fixture.h"
 #include "support/cli_run.h"
+#include "support/test_files.h"
 
 namespace tolvane::testing {
 namespace {
@@ -14,7 +15,12 @@ using test::runCli;
 
 const std::string kSample = std::string(TOLVANE_TEST_DATA) + "/../../examples/sample.ksk";
 
-std::string tempPath(const std::string& name) { return ::testing::TempDir() + "size_" + name; }
+// The files of this process, gone when it ends.
+std::string tempPath(const std::string& name)
+{
+    static const ScratchFolder folder("size");
+    return (folder / name).string();
+}
 
 std::string saved(const Sheet& sheet, const std::string& name)
 {
