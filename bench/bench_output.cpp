@@ -1,8 +1,10 @@
 // The calculation document of a large building: the page record, the print
-// layout, the PDF (with the Qt renderer) and the per-item workbook of a sheet
-// with 1,000 feeders.
+// layout, the PDF (with the Qt renderer) and the workbooks of a sheet with
+// 1,000 feeders; the per-item workbook of the largest sheet. Run one with
+// --benchmark_filter under /usr/bin/time -v to see its peak memory.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <filesystem>
 #include <string>
 
@@ -22,8 +24,14 @@
 namespace tolvane {
 namespace {
 
-// `feeders` feeders of 1 to 19 rows with every document column filled.
-TForm1 buildingOf(int feeders)
+// Feeders of 1 to 19 rows.
+int mixedRows(int f) { return 1 + ((f - 1) % 7) * 3; }
+// The largest sheet: 100,000 rows, 5,556 feeders of a worksheet each.
+constexpr int kLargestFeeders = 5556;
+int fullPageRows(int f) { return f < kLargestFeeders ? kRowsPerPage : kMaxSheetRows - (f - 1) * kRowsPerPage; }
+
+// `feeders` feeders of `rowsOf(f)` rows with every document column filled.
+TForm1 buildingOf(int feeders, int (*rowsOf)(int) = mixedRows)
 {
     TForm1 form;
     form.Edit1 = "ベンチマーク第一ビル";
@@ -32,11 +40,11 @@ TForm1 buildingOf(int feeders)
     form.Edit27 = "9";
     Sheet& sheet = form.StringGrid1;
     int rows = 0;
-    for (int f = 0; f < feeders; ++f) rows += 1 + (f % 7) * 3;
-    sheet.setRowCount(rows + 20);
+    for (int f = 1; f <= feeders; ++f) rows += rowsOf(f);
+    sheet.setRowCount(std::min(rows + 20, kMaxSheetRows));
     int r = 0;
     for (int f = 1; f <= feeders; ++f) {
-        const int n = 1 + ((f - 1) % 7) * 3;
+        const int n = rowsOf(f);
         sheet.setCell(col::No, r, std::to_string(f));
         sheet.setCell(col::Name, r, "L-" + std::to_string(f));
         sheet.setCell(col::RowTotal, r, std::to_string(n));
@@ -91,6 +99,17 @@ void BM_ExportPerItem1000Feeders(benchmark::State& state)
     std::filesystem::remove(path);
 }
 BENCHMARK(BM_ExportPerItem1000Feeders)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+void BM_ExportPerItemLargestSheet(benchmark::State& state)
+{
+    TForm1 form = buildingOf(kLargestFeeders, fullPageRows);
+    const std::string path = (std::filesystem::temp_directory_path() / "tolvane_bench_largest.xlsx").string();
+    for (auto _ : state) {
+        if (auto failure = form.exportWorkbook(path, WorkbookMode::PerItem)) state.SkipWithError(failure->text.c_str());
+    }
+    std::filesystem::remove(path);
+}
+BENCHMARK(BM_ExportPerItemLargestSheet)->Unit(benchmark::kMillisecond)->Iterations(1);
 
 void BM_ExportRows18For1000Feeders(benchmark::State& state)
 {

@@ -27,9 +27,9 @@ PACKAGES=(
   python3 python3-openpyxl poppler-utils
   # the fuzzing build: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
-  # the Debian package and its test: dpkg-shlibdeps, desktop-file-validate,
-  # update-mime-database
-  dpkg-dev desktop-file-utils shared-mime-info
+  # the Debian package and its test: CPack's Debian generator needs file and
+  # dpkg-shlibdeps; desktop-file-validate, update-mime-database
+  file dpkg-dev desktop-file-utils shared-mime-info
 )
 
 missing=()

@@ -21,6 +21,11 @@ def run(*args, **kw):
     return subprocess.run(args, capture_output=True, text=True, **kw)
 
 
+def read_text(path):
+    with open(path, encoding="utf-8") as f:
+        return f.read()
+
+
 def setUpModule():
     shutil.rmtree(WORK, ignore_errors=True)
     os.makedirs(WORK)
@@ -42,7 +47,8 @@ class InstallTree(unittest.TestCase):
                   "share/man/man1/tolvane.1.gz", "share/man/man1/tolvane-cli.1.gz"]:
             self.assertTrue(os.path.isfile(self.path(f)), f)
         for size in (48, 256):
-            png = open(self.path(f"share/icons/hicolor/{size}x{size}/apps/tolvane.png"), "rb").read(24)
+            with open(self.path(f"share/icons/hicolor/{size}x{size}/apps/tolvane.png"), "rb") as f:
+                png = f.read(24)
             self.assertEqual(png[:8], b"\x89PNG\r\n\x1a\n")
             self.assertEqual(int.from_bytes(png[16:20], "big"), size)  # width in the IHDR chunk
 
@@ -50,7 +56,7 @@ class InstallTree(unittest.TestCase):
         desktop = self.path("share/applications/tolvane.desktop")
         check = run("desktop-file-validate", desktop)
         self.assertEqual(check.returncode, 0, check.stdout + check.stderr)
-        entry = dict(line.split("=", 1) for line in open(desktop, encoding="utf-8") if "=" in line)
+        entry = dict(line.split("=", 1) for line in read_text(desktop).splitlines() if "=" in line)
         self.assertEqual(entry["Exec"].strip(), "tolvane %f")
         self.assertEqual(entry["MimeType"].strip(), "application/x-tolvane-sheet;")
         self.assertEqual(entry["Icon"].strip(), "tolvane")
@@ -61,14 +67,15 @@ class InstallTree(unittest.TestCase):
         mime = self.path("share/mime")
         done = run("update-mime-database", mime)
         self.assertEqual(done.returncode, 0, done.stderr)
-        globs = open(os.path.join(mime, "globs2"), encoding="utf-8").read()
+        globs = read_text(os.path.join(mime, "globs2"))
         self.assertIn(":application/x-tolvane-sheet:*.ksk", globs)
-        described = open(os.path.join(mime, "application", "x-tolvane-sheet.xml"), encoding="utf-8").read()
+        described = read_text(os.path.join(mime, "application", "x-tolvane-sheet.xml"))
         self.assertIn('<comment xml:lang="ja">Tolvane 幹線計算シート</comment>', described)
 
     def test_man_pages_name_the_version(self):
         for page in ("tolvane", "tolvane-cli"):
-            text = gzip.open(self.path(f"share/man/man1/{page}.1.gz"), "rt", encoding="utf-8").read()
+            with gzip.open(self.path(f"share/man/man1/{page}.1.gz"), "rt", encoding="utf-8") as f:
+                text = f.read()
             self.assertIn(f'"Tolvane {VERSION}"', text.splitlines()[0])
 
     def test_help_needs_no_display_and_unknown_options_are_refused(self):

@@ -3,6 +3,7 @@
 usage: check_workbook.py TOLVANE_CLI FIXTURE_DIR WORK_DIR
 """
 import os
+import resource
 import subprocess
 import sys
 import unittest
@@ -29,6 +30,38 @@ def export(fixture, mode):
         os.remove(out)
     subprocess.run([CLI, "export-xlsx", os.path.join(FIXTURES, fixture), out, "--mode", mode], check=True)
     return openpyxl.load_workbook(out)
+
+
+def many_feeders_sheet(path, feeders):
+    """A sheet file of one-row feeders: a worksheet each in the per-item export."""
+    rows = []
+    for n in range(1, feeders + 1):
+        cells = [""] * 35
+        cells[:8] = [str(n), f"L-{n}", "単相3線", "100/200", "225", "──?", "12.5", "電灯"]
+        cells[24], cells[26] = "1", str(n)
+        rows.append(",".join(cells))
+    lines = [str(feeders + 19), str(feeders - 1)] + rows + ["60", "5", "12", "9", "多数ビル", "令和"]
+    with open(path, "wb") as f:
+        f.write(("\r\n".join(lines) + "\r\n").encode("cp932"))
+
+
+def contents(wb):
+    """Everything a reader sees of a workbook, cell by cell."""
+    seen = []
+    for ws in wb.worksheets:
+        ps = ws.page_setup
+        seen.append((ws.title, sorted(str(m) for m in ws.merged_cells.ranges),
+                     sorted((k, d.height) for k, d in ws.row_dimensions.items()),
+                     sorted((k, d.width) for k, d in ws.column_dimensions.items()),
+                     (ps.paperSize, ps.orientation, ps.scale, ps.fitToWidth, ps.fitToHeight, ps.firstPageNumber),
+                     (ws.print_options.horizontalCentered, ws.print_options.verticalCentered, ws.oddHeader.left.text),
+                     [b.id for b in ws.row_breaks.brk], [b.id for b in ws.col_breaks.brk]))
+        for row in ws.iter_rows():
+            for c in row:
+                f, a, b = c.font, c.alignment, c.border
+                seen.append((c.coordinate, c.value, c.number_format, f.name, f.sz, f.u, a.horizontal, a.vertical,
+                             a.wrap_text, a.shrink_to_fit, b.top.style, b.bottom.style, b.left.style, b.right.style))
+    return seen
 
 
 def text(cell):
@@ -213,6 +246,58 @@ class Rows18(unittest.TestCase, Template):
     def test_single_page_is_named_without_number(self):
         wb = export("small.ksk", "rows18")
         self.assertEqual(wb.sheetnames, ["電路計算書"])
+
+
+class ManyWorksheets(unittest.TestCase):
+    """A building of many feeders: a worksheet each, the same workbook whether
+    it is held in memory or written worksheet by worksheet (as the largest
+    buildings are), also where the system allows few open files."""
+
+    FEEDERS = 300
+
+    @classmethod
+    def setUpClass(cls):
+        cls.sheets = {}
+        for feeders in (cls.FEEDERS, cls.FEEDERS // 5):
+            cls.sheets[feeders] = os.path.join(WORK, f"feeders_{feeders}.ksk")
+            many_feeders_sheet(cls.sheets[feeders], feeders)
+
+    def export(self, feeders, bounded, files=None):
+        """Exports in constant memory or not, under a limit of (soft, hard)
+        open files; returns the workbook and the program's peak memory in MB."""
+        out = os.path.join(WORK, f"feeders_{feeders}.xlsx")
+        if os.path.exists(out):
+            os.remove(out)
+        env = dict(os.environ)
+        if bounded:
+            env["TOLVANE_WORKBOOK_IN_MEMORY_SHEETS"] = "0"
+        # Under the address sanitizer, freed memory would count until the end.
+        env["ASAN_OPTIONS"] = env.get("ASAN_OPTIONS", "") + ":quarantine_size_mb=0:thread_local_quarantine_size_kb=0"
+        limit = (lambda: resource.setrlimit(resource.RLIMIT_NOFILE, files)) if files else None
+        child = subprocess.Popen([CLI, "export-xlsx", self.sheets[feeders], out, "--mode", "item"], env=env,
+                                 preexec_fn=limit)
+        _, status, usage = os.wait4(child.pid, 0)
+        child.returncode = os.waitstatus_to_exitcode(status)
+        self.assertEqual(child.returncode, 0, (bounded, files))
+        return openpyxl.load_workbook(out), usage.ru_maxrss / 1024
+
+    def test_one_workbook_however_it_is_written(self):
+        hard = resource.getrlimit(resource.RLIMIT_NOFILE)[1]
+        # Few files at most: held in memory after all. Then in constant memory
+        # with as many files as wanted, and with few by default but more allowed.
+        wb, _ = self.export(self.FEEDERS, bounded=True, files=(64, 64))
+        self.assertEqual(len(wb.sheetnames), self.FEEDERS)
+        self.assertEqual(wb.sheetnames[-1], f"電路計算書 L-{self.FEEDERS}")
+        self.assertEqual(wb.worksheets[-1]["B9"].value, f"L-{self.FEEDERS}")
+        expected = contents(wb)
+        peaks = {}
+        for files in (None, (64, hard)):
+            wb, peaks[files] = self.export(self.FEEDERS, bounded=True, files=files)
+            self.assertEqual(contents(wb), expected, files)
+        # Written worksheet by worksheet, the memory hardly grows with them;
+        # held in memory, 240 more worksheets take over 50 MB.
+        _, fewer = self.export(self.FEEDERS // 5, bounded=True)
+        self.assertLess(peaks[None] - fewer, 32, (fewer, peaks[None]))
 
 
 if __name__ == "__main__":

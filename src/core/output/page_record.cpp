@@ -2,6 +2,10 @@
 
 #include <algorithm>
 #include <limits>
+#include <utility>
+#include <vector>
+
+#include "sheet/feeders.h"
 
 #include "text/numbers.h"
 
@@ -31,31 +35,36 @@ std::vector<int> rowCountFaults(const Sheet& sheet)
 
 PageRecord recordPages(Sheet& sheet, std::int32_t previousMaxRow)
 {
-    PageRecord record;
-    std::int64_t maxRow = previousMaxRow;
+    // Each head row with its feeder's rows, taken from the rows themselves so
+    // that a damaged count cannot make a few rows fill thousands of pages. A
+    // count that is no whole number still stops the record at its head row.
+    const FeederEnds ends(sheet);
+    std::vector<std::pair<int, int>> heads;  // head row, rows of its feeder
     for (int r = 0; r < sheet.rowCount(); ++r) {
         if (!isHeadRow(sheet, r)) continue;
-        std::int32_t n = parseWhole(sheet.cell(col::RowTotal, r));
+        parseWhole(sheet.cell(col::RowTotal, r));
+        const int n = ends.rowsFrom(r, sheet.cell(col::No, r));
         sheet.setCell(col::Pages, r, std::to_string(feederPageCount(n)));
-        maxRow = static_cast<std::int64_t>(r) + n - 1;
+        heads.emplace_back(r, n);
     }
-    // A damaged row count must not overflow the 32-bit field.
-    maxRow = std::clamp<std::int64_t>(maxRow, std::numeric_limits<std::int32_t>::min(),
-                                      std::numeric_limits<std::int32_t>::max());
+    PageRecord record;
+    const std::int64_t maxRow =
+        heads.empty() ? previousMaxRow : static_cast<std::int64_t>(heads.back().first) + heads.back().second - 1;
     record.maxrowsu = static_cast<std::int32_t>(maxRow);
 
     std::int64_t pages = 1;
     int k = 0;
     const std::int64_t lastOnSheet = std::min<std::int64_t>(maxRow, sheet.rowCount() - 1);
+    auto head = heads.begin();
     std::int64_t r = 0;
     for (; r <= lastOnSheet; ++r) {
         const int row = static_cast<int>(r);
-        if (isHeadRow(sheet, row) && k >= 1) {
-            std::int32_t n = parseWhole(sheet.cell(col::RowTotal, row));
-            if (static_cast<std::int64_t>(n) + k > kRowsPerPage) {
+        if (head != heads.end() && head->first == row) {
+            if (k >= 1 && head->second + k > kRowsPerPage) {
                 ++pages;
                 k = 0;
             }
+            ++head;
         }
         ++k;
         if (k > kRowsPerPage) {

@@ -20,9 +20,11 @@ struct PageRecord {
 };
 
 // Writes the line number into column 25 of rows 0 to maxrowsu and the page
-// count into column 30 of every head row. `previousMaxRow` stays the last row
-// when the sheet has no head row. A row count in column 24 that is not a whole
-// number throws ConversionError; the columns written so far stay written.
+// count into column 30 of every head row. A feeder's rows run from its head
+// row to the last row carrying its number (column 26), whatever the row count
+// in column 24 says. `previousMaxRow` stays the last row when the sheet has no
+// head row. A row count that is not a whole number throws ConversionError;
+// the columns written so far stay written.
 PageRecord recordPages(Sheet& sheet, std::int32_t previousMaxRow);
 
 // The head rows whose row count is no whole number (the page record stops at

@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <map>
 
+#include "sheet/feeders.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -87,15 +88,18 @@ WorkbookPlan planPerItem(const Sheet& sheet)
     const int last = documentLastRow(sheet);
     std::map<int, Feeder> feeders;
     int lastNumber = 0;
+    const FeederEnds ends(sheet);
     for (int r = 0; r < sheet.rowCount(); ++r) {
         if (!hasValue(sheet.cell(col::No, r))) continue;
         int f = parseWhole(sheet.cell(col::No, r));
         lastNumber = f;
         Feeder& feeder = feeders[f];
         feeder.head = r;
-        // A damaged row count cannot reach past the sheet's end.
-        if (hasValue(sheet.cell(col::RowTotal, r)))
-            feeder.rows = std::min(parseWhole(sheet.cell(col::RowTotal, r)), sheet.rowCount() - r);
+        // The feeder's rows, not its stored count, which must only be a number.
+        if (hasValue(sheet.cell(col::RowTotal, r))) {
+            parseWhole(sheet.cell(col::RowTotal, r));
+            feeder.rows = ends.rowsFrom(r, sheet.cell(col::No, r));
+        }
         feeder.pages = std::max(1, (feeder.rows + kRowsPerPage - 1) / kRowsPerPage);
     }
     plan.feeders = lastNumber;

@@ -52,9 +52,9 @@ std::string validSheetName(const SheetTitle& title);
 std::vector<std::string> uniqueSheetNames(std::vector<SheetTitle> titles);
 
 // Per-item export: at most 18 used rows go on one worksheet "電路計算書 ";
-// otherwise every feeder gets worksheets of its own, 18 of its rows each.
-// A feeder number or row count that is not a whole number throws
-// ConversionError.
+// otherwise every feeder gets worksheets of its own, 18 of its rows each (its
+// rows as the page record finds them, not its stored count). A feeder number
+// or row count that is not a whole number throws ConversionError.
 WorkbookPlan planPerItem(const Sheet& sheet);
 
 // 18-row export from the page record (line numbers in column 25): a new

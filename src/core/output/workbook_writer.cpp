@@ -1,11 +1,20 @@
 #include "output/workbook_writer.h"
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+#include <sys/resource.h>
 #include <xlsxwriter.h>
 
 #include <array>
 #include <cerrno>
+#include <charconv>
+#include <cstdlib>
 #include <cmath>
 #include <map>
+#include <optional>
+#include <string_view>
+#include <system_error>
 #include <tuple>
 
 #include "sheet/file_store.h"
@@ -114,57 +123,134 @@ void setUpPage(lxw_worksheet* ws)
     worksheet_set_h_pagebreaks(ws, rowBreaks);
     const auto& widths = templateColumnWidths();
     for (lxw_col_t c = 0; c < widths.size(); ++c) worksheet_set_column(ws, c, c, widths[c], nullptr);
+}
+
+// Writes a cell's text (a number where the text is one) or, without text,
+// its format alone. Returns false when there is nothing to write: no text
+// and the default format.
+bool writeCell(lxw_worksheet* ws, lxw_row_t row, lxw_col_t column, const std::string& text, const CellFormat& f,
+               Formats& formats, lxw_error& e)
+{
+    if (text.empty()) {
+        lxw_format* x = formats.get(f);
+        if (!x) return false;
+        e = worksheet_write_blank(ws, row, column, x);
+    } else if (TypedEntry t = typedEntry(text); t.number) {
+        std::string numberFormat;
+        if (t.grouped)
+            numberFormat =
+                t.decimals > 0 ? "#,##0." + std::string(static_cast<std::size_t>(t.decimals), '0') : "#,##0";
+        e = worksheet_write_number(ws, row, column, t.value, formats.get(f, numberFormat));
+    } else {
+        e = worksheet_write_string(ws, row, column, text.c_str(), formats.get(f));
+    }
+    return true;
+}
+
+// Writes the page in row order, as a constant-memory worksheet takes it: the
+// library keeps only the current row and writes it out when the next one
+// starts. So each row gets its height first; then the merges that end on it
+// are recorded (the library fills their cells of this row, and its writes
+// into rows already written are dropped); then every cell of the row is
+// written as it must end up. A cell inside a merge shows the merge's first
+// format unless it has one of its own (a different edge) or text; the text
+// of a merge stands in its first cell. In a workbook held in memory the
+// merges are recorded before any cell, and the cells written after them
+// decide in the same way.
+lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& formats, bool rowByRow)
+{
+    auto at = [](int r, int c) { return static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1)); };
+    auto mergeRange = [&](const CellRange& m) {
+        return worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
+                                     static_cast<lxw_col_t>(m.firstColumn - 1), static_cast<lxw_row_t>(m.lastRow - 1),
+                                     static_cast<lxw_col_t>(m.lastColumn - 1), "",
+                                     formats.get(page.format(m.firstRow, m.firstColumn)));
+    };
+    // The merge covering each cell, for the cells after a merge's first one.
+    std::array<const CellRange*, kTemplateRows * kTemplateColumns> inside{};
+    for (const CellRange& m : page.merges()) {
+        for (int r = m.firstRow; r <= m.lastRow; ++r)
+            for (int c = m.firstColumn; c <= m.lastColumn; ++c)
+                if (r != m.firstRow || c != m.firstColumn) inside[at(r, c)] = &m;
+        if (!rowByRow)
+            if (lxw_error e = mergeRange(m); e != LXW_NO_ERROR) return e;
+    }
     // The library leaves out a height equal to its default of 15 points, and
     // such a row would then grow or shrink with its text; a hair above it is
     // stored and shows as 15.
     const auto& heights = templateRowHeights();
-    for (lxw_row_t r = 0; r < heights.size(); ++r)
-        worksheet_set_row(ws, r, heights[r] == LXW_DEF_ROW_HEIGHT ? heights[r] + 0.0001 : heights[r], nullptr);
-}
-
-lxw_error writeCells(lxw_worksheet* ws, const WorksheetTemplate& page, Formats& formats)
-{
-    auto at = [](int r, int c) { return static_cast<std::size_t>((r - 1) * kTemplateColumns + (c - 1)); };
-    // A merge writes its first cell's text (unless that is a number) and fills
-    // its other cells with the first cell's format; only the cells that need
-    // something else are written again below.
-    std::array<bool, kTemplateRows * kTemplateColumns> written{};
-    for (const CellRange& m : page.merges()) {
-        const CellFormat& first = page.format(m.firstRow, m.firstColumn);
-        const std::string& text = page.text(m.firstRow, m.firstColumn);
-        const bool textCell = !text.empty() && !typedEntry(text).number;
-        lxw_error e = worksheet_merge_range(ws, static_cast<lxw_row_t>(m.firstRow - 1),
-                                            static_cast<lxw_col_t>(m.firstColumn - 1),
-                                            static_cast<lxw_row_t>(m.lastRow - 1),
-                                            static_cast<lxw_col_t>(m.lastColumn - 1), textCell ? text.c_str() : "",
-                                            formats.get(first));
-        if (e != LXW_NO_ERROR) return e;
-        for (int r = m.firstRow; r <= m.lastRow; ++r)
-            for (int c = m.firstColumn; c <= m.lastColumn; ++c)
-                if (page.format(r, c) == first) written[at(r, c)] = r != m.firstRow || c != m.firstColumn || textCell;
-    }
-    for (int r = 1; r <= kTemplateRows; ++r)
+    for (int r = 1; r <= kTemplateRows; ++r) {
+        const auto row = static_cast<lxw_row_t>(r - 1);
+        const double height = heights[row];
+        if (lxw_error e = worksheet_set_row(ws, row, height == LXW_DEF_ROW_HEIGHT ? height + 0.0001 : height, nullptr);
+            e != LXW_NO_ERROR)
+            return e;
+        if (rowByRow)
+            for (const CellRange& m : page.merges())
+                if (m.lastRow == r)
+                    if (lxw_error e = mergeRange(m); e != LXW_NO_ERROR) return e;
         for (int c = 1; c <= kTemplateColumns; ++c) {
-            if (written[at(r, c)]) continue;
-            const std::string& text = page.text(r, c);
-            const CellFormat& f = page.format(r, c);
-            const auto row = static_cast<lxw_row_t>(r - 1);
             const auto column = static_cast<lxw_col_t>(c - 1);
+            const CellRange* m = inside[at(r, c)];
+            const CellFormat& f = page.format(r, c);
             lxw_error e = LXW_NO_ERROR;
-            if (text.empty()) {
-                if (lxw_format* x = formats.get(f)) e = worksheet_write_blank(ws, row, column, x);
-            } else if (TypedEntry t = typedEntry(text); t.number) {
-                std::string numberFormat;
-                if (t.grouped)
-                    numberFormat = t.decimals > 0 ? "#,##0." + std::string(static_cast<std::size_t>(t.decimals), '0')
-                                                  : "#,##0";
-                e = worksheet_write_number(ws, row, column, t.value, formats.get(f, numberFormat));
-            } else {
-                e = worksheet_write_string(ws, row, column, text.c_str(), formats.get(f));
-            }
+            const bool ownFormat = !m || !(f == page.format(m->firstRow, m->firstColumn));
+            if (!(ownFormat && writeCell(ws, row, column, page.text(r, c), f, formats, e)) && m)
+                if (lxw_format* x = formats.get(page.format(m->firstRow, m->firstColumn)))
+                    e = worksheet_write_blank(ws, row, column, x);
             if (e != LXW_NO_ERROR) return e;
         }
+    }
     return LXW_NO_ERROR;
+}
+
+// A constant-memory worksheet keeps a temporary file open until the workbook
+// is closed, so a workbook of thousands of worksheets needs as many files
+// open at once. Raises the process's limit of open files for the export as
+// far as needed and allowed, and puts it back afterwards.
+class OpenFileRoom {
+public:
+    explicit OpenFileRoom(std::size_t files)
+    {
+        // Room for the program's own files and the library's while it packs.
+        const rlim_t wanted = static_cast<rlim_t>(files) + 256;
+        if (getrlimit(RLIMIT_NOFILE, &saved_) != 0) return;
+        if (saved_.rlim_cur == RLIM_INFINITY || saved_.rlim_cur >= wanted) {
+            enough_ = true;
+            return;
+        }
+        if (saved_.rlim_max != RLIM_INFINITY && saved_.rlim_max < wanted) return;
+        rlimit raised = saved_;
+        raised.rlim_cur = wanted;
+        raised_ = enough_ = setrlimit(RLIMIT_NOFILE, &raised) == 0;
+    }
+    ~OpenFileRoom()
+    {
+        if (raised_) setrlimit(RLIMIT_NOFILE, &saved_);
+    }
+    OpenFileRoom(const OpenFileRoom&) = delete;
+    OpenFileRoom& operator=(const OpenFileRoom&) = delete;
+    bool enough() const { return enough_; }
+
+private:
+    rlimit saved_{};
+    bool raised_ = false;
+    bool enough_ = false;
+};
+
+// The most worksheets a workbook held in memory has:
+// TOLVANE_WORKBOOK_IN_MEMORY_SHEETS when set to a whole number, else 1,500
+// (about 225 MB).
+std::size_t inMemoryWorksheets()
+{
+    std::size_t most = 1500;
+    if (const char* set = std::getenv("TOLVANE_WORKBOOK_IN_MEMORY_SHEETS")) {
+        const std::string_view text(set);
+        std::size_t value = 0;
+        auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+        if (error == std::errc() && end == text.data() + text.size() && !text.empty()) most = value;
+    }
+    return most;
 }
 
 }  // namespace
@@ -201,7 +287,27 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
     // library opens its output by name: it gets a name of that very file.
     ReplacementFile file;
     if (auto reason = file.create(path, ReplacementFile::Writer::ByName)) return ExportFailure{*reason, true};
-    lxw_workbook* book = workbook_new(file.openName().c_str());
+    // A workbook of up to some hundreds of worksheets is held in memory until
+    // it is packed, about 150 KB a worksheet. A larger one is written in
+    // constant memory: each worksheet's rows go to a temporary file as they
+    // are made, which takes longer but keeps the largest sheet's thousands of
+    // worksheets within a few hundred MB. Where the system cannot open a file
+    // for each worksheet at once, the workbook is held in memory after all.
+    const bool bounded = plan.worksheets.size() > inMemoryWorksheets();
+    std::optional<OpenFileRoom> room;
+    if (bounded) room.emplace(plan.worksheets.size());
+    lxw_workbook_options options{};
+    options.constant_memory = bounded && room->enough() ? LXW_TRUE : LXW_FALSE;
+#ifdef __GLIBC__
+    // Such a worksheet also keeps a zeroed table of 128 KB for the cells of
+    // its current row, of which it uses a few entries. Taken from fresh pages
+    // it costs nothing until used; glibc takes it from the heap and clears it
+    // whole once its threshold for fresh pages has risen above that size, as
+    // it does after the first large block is freed. Holding the threshold at
+    // its default keeps such tables on fresh pages.
+    if (options.constant_memory) mallopt(M_MMAP_THRESHOLD, 128 * 1024);
+#endif
+    lxw_workbook* book = workbook_new_opt(file.openName().c_str(), &options);
     if (!book) return ExportFailure{"ブックを作成できません（" + path + "）", true};
     Formats formats(book);
     const WorksheetTemplate templatePage = buildTemplate(title, advance);
@@ -220,7 +326,7 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
         setUpPage(ws);
         WorksheetTemplate page = templatePage;
         for (const ItemLine& line : planned.lines) fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
-        if (lxw_error e = writeCells(ws, page, formats); e != LXW_NO_ERROR) {
+        if (lxw_error e = writeCells(ws, page, formats, options.constant_memory); e != LXW_NO_ERROR) {
             error = ExportFailure{failure("シートを書けません", e)};
             break;
         }

@@ -33,4 +33,16 @@ FeederRange findFeederRange(const Sheet& sheet, int row)
     return range;
 }
 
+FeederEnds::FeederEnds(const Sheet& sheet)
+{
+    for (int r = 0; r < sheet.storedRows(); ++r)
+        if (const std::string& number = sheet.cell(col::FeederNo, r); !number.empty()) last_[number] = r;
+}
+
+int FeederEnds::rowsFrom(int head, const std::string& number) const
+{
+    auto it = last_.find(number);
+    return it == last_.end() || it->second < head ? 1 : it->second - head + 1;
+}
+
 }  // namespace tolvane

@@ -1,6 +1,9 @@
 // Feeder identity on the sheet: renumbering and the row range of a feeder.
 #pragma once
 
+#include <string>
+#include <unordered_map>
+
 #include "sheet/sheet.h"
 
 namespace tolvane {
@@ -16,5 +19,20 @@ struct FeederRange {
 };
 // The range of the feeder that row `row` belongs to (by its column 26).
 FeederRange findFeederRange(const Sheet& sheet, int row);
+
+// The last rows of all feeders at once, as findFeederRange finds the last row
+// of one (the last row whose column 26 holds the feeder's number), for the
+// outputs that walk every feeder of a large sheet.
+class FeederEnds {
+public:
+    explicit FeederEnds(const Sheet& sheet);
+    // Rows of the feeder numbered `number` whose head row is `head`: from the
+    // head down to the feeder's last row, or the head alone when no row
+    // below it carries the number. The rows decide, never a stored count.
+    int rowsFrom(int head, const std::string& number) const;
+
+private:
+    std::unordered_map<std::string, int> last_;
+};
 
 }  // namespace tolvane

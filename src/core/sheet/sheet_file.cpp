@@ -58,11 +58,12 @@ std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, cons
                            std::span<const std::string> extraLines)
 {
     const int last = sheet.lastUsedRow();
-    sheet.setRowCount(last + kSavedBlankRows);
+    const int count = last + kSavedBlankRows;
+    sheet.setRowCount(std::min(count, kMaxSheetRows));
 
     std::vector<std::string> lines;
     lines.reserve(static_cast<std::size_t>(last) + 9);
-    lines.push_back(std::to_string(sheet.rowCount()));
+    lines.push_back(std::to_string(count));
     lines.push_back(std::to_string(last));
 
     sheet.setCell(col::Pages, 0, carriers.eraLabel);
@@ -92,13 +93,13 @@ std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileConten
     const CountLine rowCountLine = readCount(lines, 0);
     if (!rowCountLine.digits) return "1行目（行数）が数値ではありません";
     const std::optional<int> rowCount = rowCountLine.value;
-    if (!rowCount || *rowCount < 0 || *rowCount > kMaxFileRows)
-        return "1行目の行数 " + countText(rowCountLine) + " は扱えません（0～" + std::to_string(kMaxFileRows) + "）";
+    if (!rowCount || *rowCount < 0 || *rowCount > kMaxFileRowCount)
+        return "1行目の行数 " + countText(rowCountLine) + " は扱えません（0～" + std::to_string(kMaxFileRowCount) + "）";
     const CountLine lastLine = readCount(lines, 1);
     if (!lastLine.digits) return "2行目（最終行）が数値ではありません";
     const std::optional<int> last = lastLine.value;
-    if (!last || *last < 0 || *last >= kMaxFileRows)
-        return "2行目の最終行 " + countText(lastLine) + " は扱えません（0～" + std::to_string(kMaxFileRows - 1) + "）";
+    if (!last || *last < 0 || *last > kMaxFileLastRow)
+        return "2行目の最終行 " + countText(lastLine) + " は扱えません（0～" + std::to_string(kMaxFileLastRow) + "）";
 
     // Two count lines, n + 1 rows, six title lines.
     const std::size_t rows = static_cast<std::size_t>(*last) + 1;
@@ -108,7 +109,8 @@ std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileConten
                std::to_string(lines.size()) + "行）";
 
     // A count smaller than the rows the file holds would drop rows; keep them.
-    Sheet sheet(std::max({*rowCount, *last + 1, kStartRows}));
+    // A count above the largest sheet only adds empty rows below the last one.
+    Sheet sheet(std::min(std::max({*rowCount, *last + 1, kStartRows}), kMaxSheetRows));
     for (std::size_t r = 0; r < rows; ++r) {
         SheetRow row = decodeCommaText(lines[2 + r]);
         for (auto& cell : row)

@@ -41,11 +41,17 @@ struct SheetFileCarriers {
 
 // Blank rows a saved sheet keeps below its last used row.
 inline constexpr int kSavedBlankRows = 20;
-// Counts beyond this are not a sheet the program could have written.
-inline constexpr int kMaxFileRows = kMaxSheetRows + kSavedBlankRows;
+// The file of the largest sheet: its last used row is the sheet's last row
+// and its count line that row plus the blank rows. Every sheet saves into
+// these bounds and the loader takes exactly these, so every file the program
+// writes loads again; the loaded sheet keeps at most kMaxSheetRows rows (the
+// rows beyond the last used one are empty).
+inline constexpr int kMaxFileLastRow = kMaxSheetRows - 1;
+inline constexpr int kMaxFileRowCount = kMaxFileLastRow + kSavedBlankRows;
 
 // Builds the file's bytes (CP932, CR LF) and adjusts the sheet as saving
-// does: RowCount becomes last used row + kSavedBlankRows, the carrier cells are filled
+// does: the count line is last used row + kSavedBlankRows and RowCount becomes
+// that, at most kMaxSheetRows; the carrier cells are filled
 // for the rows' lines, then (34,0) and (30,0) are cleared again while
 // (34,1) and (34,2) keep their values until the next load.
 // `extraLines` follow the era line.

@@ -18,8 +18,9 @@ struct TextLines {
     TextLines& operator=(const TextLines&) = delete;
 };
 
-// A file's bytes as lines of UTF-8 text. A byte-order mark selects UTF-8 or
-// UTF-16, anything else is read as CP932. Lines may end in CR LF, LF or CR;
+// A file's bytes as lines of UTF-8 text, decoded as decodeFileText does (a
+// byte-order mark selects UTF-8 or UTF-16, anything else is CP932 unless only
+// UTF-8 reads it). Lines may end in CR LF, LF or CR;
 // a line end after the last line does not start another line.
 void readTextLines(std::string_view bytes, TextLines& out);
 

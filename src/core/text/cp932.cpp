@@ -60,6 +60,9 @@ public:
         return out;
     }
 
+    // Input sequences that could not be converted so far.
+    std::size_t failures() const { return failures_; }
+
 private:
     template <typename Skip>
     void append(std::string& out, std::string_view input, std::string_view replacement, Skip skip)
@@ -75,6 +78,7 @@ private:
             if (rc != static_cast<std::size_t>(-1)) continue;
             if (errno == E2BIG) continue;
             // EILSEQ or EINVAL (truncated sequence at the end)
+            ++failures_;
             out.append(replacement);
             std::size_t n = skip(in, inLeft);
             in += n;
@@ -88,6 +92,7 @@ private:
     }
 
     iconv_t cd_;
+    std::size_t failures_ = 0;
 };
 
 std::size_t utf8SequenceLength(const char* p, std::size_t left)
@@ -133,6 +138,46 @@ std::string sanitizeUtf8(std::string_view bytes)
     return cv.runAsciiDirect(bytes, kReplacement, oneByte, oneByte);
 }
 
+// CP932 -> UTF-8; `broken` tells whether any byte was no CP932 character.
+std::string cp932ToUtf8(std::string_view bytes, bool& broken)
+{
+    Iconv cv("UTF-8", "CP932");
+    std::string text = cv.runAsciiDirect(bytes, kReplacement, cp932BrokenLength, cp932CharacterLength);
+    broken = cv.failures() > 0;
+    return text;
+}
+
+// Whether the bytes are well-formed UTF-8: every sequence complete, in its
+// shortest form, no surrogate and nothing above U+10FFFF.
+bool isUtf8(std::string_view bytes)
+{
+    const std::size_t n = bytes.size();
+    for (std::size_t i = 0; i < n;) {
+        const auto c = static_cast<unsigned char>(bytes[i]);
+        if (c < 0x80) {
+            ++i;
+            continue;
+        }
+        std::size_t length = 0;
+        unsigned char low = 0x80, high = 0xBF;  // range of the second byte
+        if (c >= 0xC2 && c <= 0xDF) length = 2;
+        else if (c == 0xE0) length = 3, low = 0xA0;
+        else if (c == 0xED) length = 3, high = 0x9F;
+        else if (c >= 0xE1 && c <= 0xEF) length = 3;
+        else if (c == 0xF0) length = 4, low = 0x90;
+        else if (c == 0xF4) length = 4, high = 0x8F;
+        else if (c >= 0xF1 && c <= 0xF3) length = 4;
+        else return false;
+        if (n - i < length) return false;
+        for (std::size_t k = 1; k < length; ++k) {
+            const auto b = static_cast<unsigned char>(bytes[i + k]);
+            if (b < (k == 1 ? low : 0x80) || b > (k == 1 ? high : 0xBF)) return false;
+        }
+        i += length;
+    }
+    return true;
+}
+
 }  // namespace
 
 std::string encodeCp932(std::string_view utf8)
@@ -143,8 +188,8 @@ std::string encodeCp932(std::string_view utf8)
 
 std::string decodeCp932(std::string_view bytes)
 {
-    Iconv cv("UTF-8", "CP932");
-    return cv.runAsciiDirect(bytes, kReplacement, cp932BrokenLength, cp932CharacterLength);
+    bool broken = false;
+    return cp932ToUtf8(bytes, broken);
 }
 
 std::string decodeFileText(std::string_view bytes)
@@ -152,7 +197,13 @@ std::string decodeFileText(std::string_view bytes)
     if (bytes.starts_with("\xEF\xBB\xBF")) return sanitizeUtf8(bytes.substr(3));
     if (bytes.starts_with("\xFF\xFE")) return fromUtf16(bytes.substr(2), "UTF-16LE");
     if (bytes.starts_with("\xFE\xFF")) return fromUtf16(bytes.substr(2), "UTF-16BE");
-    return decodeCp932(bytes);
+    // Without a mark the file is CP932, as the Windows systems write it. One
+    // that CP932 cannot read but that is UTF-8 throughout was saved by a
+    // UTF-8 editor and is read as UTF-8; a file that reads in both stays CP932.
+    bool broken = false;
+    std::string text = cp932ToUtf8(bytes, broken);
+    if (broken && isUtf8(bytes)) return std::string(bytes);
+    return text;
 }
 
 std::size_t cp932Length(std::string_view utf8) { return encodeCp932(utf8).size(); }

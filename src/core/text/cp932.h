@@ -16,7 +16,8 @@ std::string encodeCp932(std::string_view utf8);
 std::string decodeCp932(std::string_view bytes);
 
 // A file's bytes -> UTF-8: UTF-8 or UTF-16 (LE/BE) when the file starts with
-// that byte-order mark, CP932 otherwise.
+// that byte-order mark, CP932 otherwise; bytes without a mark that are no
+// CP932 text but well-formed UTF-8 are taken as UTF-8.
 std::string decodeFileText(std::string_view bytes);
 
 // Length of a text in CP932 bytes: a full-width character counts 2, a

@@ -17,7 +17,7 @@
 
 using namespace tolvane;
 using tolvane::testing::bytesOf;
-using tolvane::testing::freshFolder;
+using tolvane::testing::ScratchFolder;
 using tolvane::testing::RecordingHost;
 namespace fs = std::filesystem;
 
@@ -57,7 +57,7 @@ void fillAwkwardSheet(TForm1& w)
 
 TEST(SheetFileCommands, SaveLoadSaveIsByteIdentical)
 {
-    const fs::path dir = freshFolder("roundtrip");
+    const ScratchFolder dir("roundtrip");
     Window first;
     fillAwkwardSheet(first);
     const Sheet original = first.StringGrid1;
@@ -74,7 +74,6 @@ TEST(SheetFileCommands, SaveLoadSaveIsByteIdentical)
 
     ASSERT_EQ(second.saveSheetFile((dir / "b.ksk").string()), std::nullopt);
     EXPECT_EQ(bytesOf(dir / "a.ksk"), bytesOf(dir / "b.ksk"));
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, LoadRenumbersKeepsTheDocumentDateAndAppliesTheCarriedSettings)
@@ -102,7 +101,7 @@ TEST(SheetFileCommands, LoadRenumbersKeepsTheDocumentDateAndAppliesTheCarriedSet
 
 TEST(SheetFileCommands, CarriersOfRowsThatWereNotWrittenAreLost)
 {
-    const fs::path dir = freshFolder("carriers");
+    const ScratchFolder dir("carriers");
     Window saved;
     saved.StringGrid1.setCell(col::Mark, 0, "──▶");
     saved.RadioButton4Click();  // 西暦
@@ -127,7 +126,6 @@ TEST(SheetFileCommands, CarriersOfRowsThatWereNotWrittenAreLost)
     fifty.RadioButton2Click();
     ASSERT_EQ(fifty.loadSheetData(text), std::nullopt);
     EXPECT_EQ(fifty.frequency(), 50);
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, MalformedFilesAreRefusedAndTheWorkStaysUntouched)
@@ -217,7 +215,7 @@ TEST(SheetFileCommands, ADroppedFileOpensAsOpenDoes)
 
 TEST(SheetFileCommands, SaveProposesTheBuildingNameAndAddsTheExtension)
 {
-    const fs::path dir = freshFolder("save");
+    const ScratchFolder dir("save");
     Window w;
     w.Edit1 = "本社";
     struct Case {
@@ -240,12 +238,11 @@ TEST(SheetFileCommands, SaveProposesTheBuildingNameAndAddsTheExtension)
     w.Button2Click();
     ASSERT_EQ(w.messages.errors.size(), 1u);
     EXPECT_TRUE(w.modified);
-    fs::remove_all(dir);
 }
 
 TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
 {
-    const fs::path dir = freshFolder("settings");
+    const ScratchFolder dir("settings");
     Window w;
     w.settingsFolder = dir.string() + "/";
     w.Button22Click();  // no set.ini yet: defaults stay, no message
@@ -276,5 +273,4 @@ TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
     EXPECT_EQ(other.Edit2, "昭和");
     EXPECT_TRUE(other.RadioButton4);
     EXPECT_EQ(other.messages.errors.size(), 1u);
-    fs::remove_all(dir);
 }

@@ -19,7 +19,7 @@
 using namespace tolvane;
 using namespace std::chrono_literals;
 using tolvane::testing::bytesOf;
-using tolvane::testing::freshFolder;
+using tolvane::testing::ScratchFolder;
 namespace fs = std::filesystem;
 
 namespace {
@@ -63,7 +63,7 @@ std::string workNamed(const std::string& building)
 
 TEST(RecoveryStore, ACopyIsOfferedOnlyOnceItsWindowHasStoppedAndToOneWindowAtATime)
 {
-    const fs::path folder = freshFolder("orphans");
+    const ScratchFolder folder("orphans");
     RecoveryStore running(folder.string());
     ASSERT_TRUE(running.usable());
     ASSERT_FALSE(running.write(workNamed("running"), "/jobs/running.ksk"));
@@ -85,7 +85,7 @@ TEST(RecoveryStore, ACopyIsOfferedOnlyOnceItsWindowHasStoppedAndToOneWindowAtATi
 
 TEST(RecoveryStore, AKeptAsideCopyGetsANameOfItsOwnAndIsNotOfferedAgain)
 {
-    const fs::path folder = freshFolder("aside");
+    const ScratchFolder folder("aside");
     const std::string work = workNamed("aside");
     windowKilledAfterCopy(folder, work, "/jobs/A棟.ksk");
     windowKilledAfterCopy(folder, work, "/jobs/A棟.ksk");
@@ -121,7 +121,7 @@ TEST(RecoveryStore, AKeptAsideCopyGetsANameOfItsOwnAndIsNotOfferedAgain)
 
 TEST(RecoveryStore, LeftoversOfAWindowWithoutACopyAreCleared)
 {
-    const fs::path folder = freshFolder("leftovers");
+    const ScratchFolder folder("leftovers");
     // A window killed in the middle of its first write: its lock, its path
     // and the unfinished temporary file, but no copy.
     const std::string id = "00000000deadbeef";
@@ -138,7 +138,7 @@ TEST(RecoveryStore, LeftoversOfAWindowWithoutACopyAreCleared)
 
 TEST(RecoveryKeeper, WritesShortlyAfterAChangeAndNoLaterThanOneIntervalAfterTheFirst)
 {
-    const fs::path folder = freshFolder("schedule");
+    const ScratchFolder folder("schedule");
     Window w;
     RecoveryKeeper keeper(w, folder.string(), 10s);
     const auto t0 = RecoveryKeeper::Clock::time_point{} + 1h;
@@ -192,7 +192,7 @@ TEST(RecoveryKeeper, ACleanExitRemovesTheCopyUnlessTheWorkIsStillUnsaved)
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
-        const fs::path folder = freshFolder("exit");
+        const ScratchFolder folder("exit");
         std::string copy;
         {
             Window w;
@@ -211,7 +211,7 @@ TEST(RecoveryKeeper, ACleanExitRemovesTheCopyUnlessTheWorkIsStillUnsaved)
 
 TEST(RecoveryKeeper, YesRestoresTheNewestCopyAsUnsavedChangesOfItsFile)
 {
-    const fs::path folder = freshFolder("restore");
+    const ScratchFolder folder("restore");
     windowKilledAfterCopy(folder, workNamed("older"), "/jobs/older.ksk");
     ::sleep(1);  // copies are told apart by the second they were written
     windowKilledAfterCopy(folder, workNamed("本館"), "/jobs/本館.ksk");
@@ -244,7 +244,7 @@ TEST(RecoveryKeeper, YesRestoresTheNewestCopyAsUnsavedChangesOfItsFile)
 
 TEST(RecoveryKeeper, NoKeepsEveryCopyAsideAndSaysWhere)
 {
-    const fs::path folder = freshFolder("refuse");
+    const ScratchFolder folder("refuse");
     windowKilledAfterCopy(folder, workNamed("one"), "");
     windowKilledAfterCopy(folder, workNamed("two"), "/jobs/two.ksk");
 
@@ -268,7 +268,7 @@ TEST(RecoveryKeeper, NoKeepsEveryCopyAsideAndSaysWhere)
 
 TEST(RecoveryKeeper, ACopyThatCannotBeLoadedIsKeptAsideWithTheReason)
 {
-    const fs::path folder = freshFolder("broken");
+    const ScratchFolder folder("broken");
     windowKilledAfterCopy(folder, "not a sheet file", "/jobs/x.ksk");
     Window w;
     w.messages.answers = {true};

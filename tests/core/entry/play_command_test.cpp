@@ -19,10 +19,9 @@ struct PlayResult {
 
 PlayResult play(const std::string& scenarioText, const std::string& extra = "")
 {
-    const fs::path dir = tolvane::testing::freshFolder("play");
+    const tolvane::testing::ScratchFolder dir("play");
     std::ofstream(dir / "s.scn") << scenarioText;
     tolvane::test::CliRun run = tolvane::test::runCli("play " + (dir / "s.scn").string() + " " + extra);
-    fs::remove_all(dir);
     return {run.code, run.out, run.err};
 }
 

@@ -89,17 +89,32 @@ TEST(PageRecord, RowCountThatIsNoNumberStopsIt)
     EXPECT_EQ(sheet.cell(col::Pages, 0), "1");  // written before the bad row stays written
 }
 
-TEST(PageRecord, DamagedRowCountNeitherOverflowsNorHangs)
+TEST(PageRecord, FeedersSpanTheirRowsWhateverTheirStoredCountSays)
 {
-    Sheet sheet = feedersOf({2});
-    sheet.setCell(col::RowTotal, 0, "2147483647");
-    auto start = std::chrono::steady_clock::now();
-    PageRecord record = recordPages(sheet, 0);
-    EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1));
-    EXPECT_EQ(record.maxrowsu, 2147483646);
-    // 2147483647 lines at 18 a page.
-    EXPECT_EQ(record.pagesu, 119304648);
-    EXPECT_EQ(sheet.cell(col::LineNo, 107), "18");  // the walk itself stays on the sheet
+    // Feeders of 5 and 20 rows, then empty rows; the head rows' counts are damaged.
+    auto lines = [](const Sheet& sheet) {
+        std::vector<std::string> texts;
+        for (int r = 0; r < 40; ++r) texts.push_back(sheet.cell(col::LineNo, r));
+        return texts;
+    };
+    const Sheet sound = feedersOf({5, 20});
+    Sheet expected = sound;
+    const PageRecord right = recordPages(expected, 0);
+    ASSERT_EQ(right.maxrowsu, 24);
+    ASSERT_EQ(right.pagesu, 3);
+    for (const char* count : {"99999", "2147483647", "1", "0", "-7"}) {
+        Sheet sheet = sound;
+        sheet.setCell(col::RowTotal, 0, count);
+        sheet.setCell(col::RowTotal, 5, count);
+        auto start = std::chrono::steady_clock::now();
+        const PageRecord record = recordPages(sheet, 0);
+        EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(1)) << count;
+        EXPECT_EQ(record.maxrowsu, right.maxrowsu) << count;
+        EXPECT_EQ(record.pagesu, right.pagesu) << count;
+        EXPECT_EQ(lines(sheet), lines(expected)) << count;
+        EXPECT_EQ(sheet.cell(col::Pages, 0), "1") << count;
+        EXPECT_EQ(sheet.cell(col::Pages, 5), "2") << count;
+    }
 }
 
 TEST(PageRecord, WindowCommandSetsItsFields)

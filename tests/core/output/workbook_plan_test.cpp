@@ -116,6 +116,30 @@ TEST(WorkbookPlan, EighteenRowPagesFollowThePageRecord)
     EXPECT_EQ(namesOf(planRows18(one, 4, 1)), std::vector<std::string>{"電路計算書"});
 }
 
+TEST(WorkbookPlan, StoredRowCountsDoNotDecideHowManyWorksheetsAFeederGets)
+{
+    // Five rows of one feeder whose count says 99999: one 18-row worksheet.
+    TForm1 five;
+    five.StringGrid1 = test::feedersOf({5});
+    five.StringGrid1.setCell(col::RowTotal, 0, "99999");
+    five.Button14Click();
+    EXPECT_EQ(namesOf(planRows18(five.StringGrid1, five.maxrowsu, five.pagesu)),
+              std::vector<std::string>{"電路計算書"});
+
+    // Per item: every count damaged, the same worksheets with the same rows.
+    const TForm1 sound = test::windowWith("large.ksk");
+    const WorkbookPlan expected = planPerItem(sound.StringGrid1);
+    for (const char* count : {"99999", "1"}) {
+        Sheet sheet = sound.StringGrid1;
+        for (int r = 0; r < sheet.rowCount(); ++r)
+            if (!sheet.cell(col::RowTotal, r).empty()) sheet.setCell(col::RowTotal, r, count);
+        const WorkbookPlan plan = planPerItem(sheet);
+        ASSERT_EQ(namesOf(plan), namesOf(expected)) << count;
+        for (std::size_t w = 0; w < plan.worksheets.size(); ++w)
+            EXPECT_EQ(sheetRowsOf(plan.worksheets[w]), sheetRowsOf(expected.worksheets[w])) << count << " " << w;
+    }
+}
+
 TEST(WorkbookPlan, FeederNumberThatIsNoNumberStopsTheExport)
 {
     Sheet sheet = test::feedersOf({20, 3});

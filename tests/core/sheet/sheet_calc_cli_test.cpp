@@ -16,19 +16,13 @@
 namespace tolvane::sheetcalc {
 namespace {
 
-// Of this process alone: the tests run in parallel, also those of other
-// checkouts. The folder goes when the tests end.
-const std::filesystem::path& tempFolder()
+// Of this process alone (the tests run in parallel, also those of other
+// checkouts), gone when it ends.
+std::string tempPath(const std::string& name)
 {
-    struct Folder : ::testing::Environment {
-        std::filesystem::path path = tolvane::testing::freshFolder("sheetcalc");
-        void TearDown() override { std::filesystem::remove_all(path); }
-    };
-    static Folder* folder = static_cast<Folder*>(::testing::AddGlobalTestEnvironment(new Folder));
-    return folder->path;
+    static const tolvane::testing::ScratchFolder folder("sheetcalc");
+    return (folder / name).string();
 }
-
-std::string tempPath(const std::string& name) { return (tempFolder() / name).string(); }
 
 // Writes the input rows of a fixture as a sheet file.
 std::string sheetFileOf(const std::string& fixture, const std::string& name)

@@ -3,6 +3,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "sheet/settings_file.h"
 #include "sheet/sheet_file.h"
 #include "sheet/tree_marks.h"
 #include "text/cp932.h"
@@ -99,7 +100,7 @@ TEST(SheetFile, ReadsFilesMadeByIconvAndUtf8FilesWithAByteOrderMark)
 
 TEST(SheetFile, ACountLineTooLargeIsOutOfRangeAndOneWithoutDigitsIsNoNumber)
 {
-    const std::string range = "（0～" + std::to_string(kMaxFileRows) + "）";
+    const std::string range = "（0～" + std::to_string(kMaxFileRowCount) + "）";
     const std::pair<const char*, std::string> cases[] = {
         {"2147483648", "1行目の行数 2147483648 は扱えません" + range},
         {"99999999999999999999", "1行目の行数 99999999999999999999 は扱えません" + range},
@@ -114,5 +115,54 @@ TEST(SheetFile, ACountLineTooLargeIsOutOfRangeAndOneWithoutDigitsIsNoNumber)
     }
     SheetFileContent content;
     EXPECT_EQ(readSheetFile("108\r\n2147483648\r\n", content),
-              "2行目の最終行 2147483648 は扱えません（0～" + std::to_string(kMaxFileRows - 1) + "）");
+              "2行目の最終行 2147483648 は扱えません（0～" + std::to_string(kMaxFileLastRow) + "）");
+}
+
+TEST(SheetFile, Utf8FilesWithoutAByteOrderMarkReadAsUtf8)
+{
+    SheetFileContent sheet;
+    ASSERT_EQ(readSheetFile(fixture("utf8_no_bom.ksk"), sheet), std::nullopt);
+    EXPECT_EQ(sheet.sheet.cell(col::System, 0), "単相3線");
+    EXPECT_EQ(sheet.sheet.cell(col::Mark, 0), mark::Single);
+    EXPECT_EQ(sheet.sheet.cell(col::LoadName, 0), "電灯・コンセント");
+    EXPECT_EQ(sheet.title.year, "元");
+    EXPECT_EQ(sheet.title.building, "幹線計算 テストビル");
+    EXPECT_EQ(sheet.title.eraLabel, "令和");
+
+    SettingsFile settings;
+    ASSERT_EQ(readSettingsFile(fixture("set_utf8.ini"), settings), std::nullopt);
+    EXPECT_EQ(settings.frequency, "2");
+    EXPECT_EQ(settings.eraName, "平成");
+    EXPECT_EQ(settings.pageNumbers, "6");
+}
+
+TEST(SheetFile, TheLoaderTakesEveryFileTheLargestSheetSavesInto)
+{
+    // Count line, last used row, that many rows (the last one a feeder).
+    auto file = [](int count, int last) {
+        std::string text = std::to_string(count) + "\r\n" + std::to_string(last) + "\r\n";
+        for (int r = 0; r < last; ++r) text += "\r\n";
+        return encodeCp932(text + ",,,,,──?\r\n60\r\n1\r\n1\r\n1\r\nb\r\n令和\r\n");
+    };
+    struct Case {
+        int count, last;
+        bool loads;
+    } cases[] = {{100020, 99999, false}, {100019, 100000, false}, {100019, 5, true}, {100019, 99999, true}};
+    SheetFileContent content;
+    for (const auto& c : cases) {
+        ASSERT_EQ(!readSheetFile(file(c.count, c.last), content), c.loads) << c.count << " " << c.last;
+        if (!c.loads) continue;
+        EXPECT_EQ(content.sheet.rowCount(), 100000) << c.count << " " << c.last;
+        EXPECT_EQ(content.sheet.cell(col::Mark, c.last), mark::Single);
+    }
+
+    // The largest file loaded: whatever row of the sheet the user fills, the
+    // saved file loads again.
+    Sheet& sheet = content.sheet;
+    sheet.setCell(col::Mark, sheet.rowCount() - 1, std::string(mark::Single));
+    const std::string bytes = writeSheetFile(sheet, kCarriers, kTitle);
+    EXPECT_TRUE(bytes.starts_with("100019\r\n99999\r\n"));
+    SheetFileContent again;
+    ASSERT_EQ(readSheetFile(bytes, again), std::nullopt);
+    EXPECT_EQ(again.sheet.cell(col::Mark, 99999), mark::Single);
 }

@@ -37,6 +37,26 @@ TEST(Cp932, DecodesByteOrderMarkedFiles)
     EXPECT_EQ(decodeFileText(encodeCp932("幹線")), "幹線");
 }
 
+TEST(Cp932, FilesWithoutAMarkAreCp932UnlessOnlyUtf8ReadsThem)
+{
+    struct Case {
+        const char* bytes;
+        const char* text;
+    } cases[] = {
+        {"幹線 電灯・コンセント", "幹線 電灯・コンセント"},  // UTF-8 that is no CP932
+        {"\x8a\xb2\x90\xfc", "幹線"},                      // CP932 that is no UTF-8
+        {"\xC3\xA9", "ﾃｩ"},                                // both: "é" in UTF-8 stays CP932
+        {"L-1,100", "L-1,100"},                            // ASCII reads the same in both
+        // Neither: read as CP932 with replacement characters. No UTF-8: a
+        // byte 0xFF, a surrogate, a code above U+10FFFF, an overlong NUL.
+        {"A\xFF", "A\xEF\xBF\xBD"},
+        {"\xED\xA0\x80", "恝\xEF\xBF\xBD"},
+        {"\xF4\x90\x80\x80", "\xEE\x8C\xBF\xEF\xBF\xBD\xEF\xBF\xBD"},
+        {"\xF0\x80\x80\x80", "\xEE\x80\xBF\xEF\xBF\xBD\xEF\xBF\xBD"},
+    };
+    for (const auto& c : cases) EXPECT_EQ(decodeFileText(c.bytes), c.text) << c.bytes;
+}
+
 TEST(Cp932, BrokenBytesBecomeReplacementCharacters)
 {
     EXPECT_EQ(decodeCp932("A\x81"), "A\xEF\xBF\xBD");
