@@ -184,18 +184,8 @@ TypedEntry typedEntry(const std::string& text)
     return entry;
 }
 
-std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
-                                         const TitleBlock& title, const ExportProgress& progress)
+std::optional<ExportFailure> saveWorkbook(const std::string& path, const WorkbookFiller& fill)
 {
-    const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
-    int position = 0;
-    auto advance = [&] {
-        if (progress) progress(++position, maximum);
-    };
-    if (progress) progress(0, maximum);
-    position += plan.feeders;  // the title list
-    advance();
-
     // Written beside the target (through any links to it) and renamed over it
     // only when complete, so a failed export never destroys an earlier
     // workbook and a link stays a link.
@@ -204,29 +194,8 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
     const std::string partial = target + ".part";
     lxw_workbook* book = workbook_new(partial.c_str());
     if (!book) return ExportFailure{"ブックを作成できません: " + path, true};
-    Formats formats(book);
-    const WorksheetTemplate templatePage = buildTemplate(title, advance);
 
-    std::optional<ExportFailure> error;
-    for (const WorksheetPlan& planned : plan.worksheets) {
-        if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR) {
-            error = ExportFailure{failure(("シート名「" + planned.name + "」が使えません").c_str(), e)};
-            break;
-        }
-        lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
-        if (!ws) {
-            error = ExportFailure{"シート「" + planned.name + "」を追加できません"};
-            break;
-        }
-        setUpPage(ws);
-        WorksheetTemplate page = templatePage;
-        for (const ItemLine& line : planned.lines) fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
-        if (lxw_error e = writeCells(ws, page, formats); e != LXW_NO_ERROR) {
-            error = ExportFailure{failure("シートを書けません", e)};
-            break;
-        }
-        advance();
-    }
+    std::optional<ExportFailure> error = fill(book);
     lxw_error closed = workbook_close(book);
     std::error_code ignored;
     if (!error && closed != LXW_NO_ERROR)
@@ -242,6 +211,38 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
         return ExportFailure{"ブックを保存できません: " + path + ": " + renamed.message(), true};
     }
     return std::nullopt;
+}
+
+std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
+                                         const TitleBlock& title, const ExportProgress& progress)
+{
+    const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
+    int position = 0;
+    auto advance = [&] {
+        if (progress) progress(++position, maximum);
+    };
+    if (progress) progress(0, maximum);
+    position += plan.feeders;  // the title list
+    advance();
+
+    return saveWorkbook(path, [&](lxw_workbook* book) -> std::optional<ExportFailure> {
+        Formats formats(book);
+        const WorksheetTemplate templatePage = buildTemplate(title, advance);
+        for (const WorksheetPlan& planned : plan.worksheets) {
+            if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR)
+                return ExportFailure{failure(("シート名「" + planned.name + "」が使えません").c_str(), e)};
+            lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
+            if (!ws) return ExportFailure{"シート「" + planned.name + "」を追加できません"};
+            setUpPage(ws);
+            WorksheetTemplate page = templatePage;
+            for (const ItemLine& line : planned.lines)
+                fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
+            if (lxw_error e = writeCells(ws, page, formats); e != LXW_NO_ERROR)
+                return ExportFailure{failure("シートを書けません", e)};
+            advance();
+        }
+        return std::nullopt;
+    });
 }
 
 }  // namespace tolvane
