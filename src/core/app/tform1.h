@@ -18,6 +18,8 @@
 #include "output/workbook_writer.h"
 #include "sheet/popup_menu.h"
 #include "sheet/sheet.h"
+#include "shortcircuit/short_circuit.h"
+#include "shortcircuit/supply.h"
 
 namespace tolvane {
 
@@ -113,6 +115,11 @@ public:
     // The allowable-drop choice the sheet totals use; the branch entry form
     // shows and changes it.
     SupplyChoice supply;
+
+    // The building's supply conditions for the short-circuit calculation
+    // (banks and breaking time). Part of the document like the title block:
+    // saved in the sheet file, kept in the recovery copy and the undo steps.
+    SupplyConditions supplyConditions;
 
     // Set by every command that changes the sheet or the title block; saving
     // and loading clear it.
@@ -230,6 +237,22 @@ public:
     TitleBlock titleBlock() const;
     // Building name + "_電路計算書.xlsx" beside the sheet file.
     std::string proposedWorkbookPath() const;
+
+    // ---- short-circuit calculation (tform1_shortcircuit.cpp)
+    // Each setter is one command: the window runs it through its undo
+    // history, so that it is one undo step. A value that is refused changes
+    // nothing and comes back as the reason (Japanese, naming the field); a
+    // change marks the document modified.
+    // New banks and breaking time, checked as a whole (checkSupply).
+    std::optional<std::string> setSupplyConditions(SupplyConditions conditions);
+    // Column 27 of a row: a bank name of the conditions, or empty for the
+    // first bank that fits the row's system.
+    std::optional<std::string> setRowBank(int row, std::string bankName);
+    // Column 28 / 29 of a row: Icu [kA], a number above 0, or empty.
+    std::optional<std::string> setRowBreakerIcu(int row, std::string icu);
+    std::optional<std::string> setRowMainIcu(int row, std::string icu);
+    // Every row of the sheet computed with the window's supply conditions and frequency.
+    ShortCircuitResult shortCircuit() const;
 
     // Frequency for the cable window: 60, 50, or 0 when neither is chosen.
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }

@@ -8,6 +8,7 @@
 #include "sheet/file_store.h"
 #include "sheet/settings_file.h"
 #include "sheet/sheet_file.h"
+#include "shortcircuit/supply_block.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -38,6 +39,9 @@ std::optional<std::string> TForm1::loadSheetData(std::string_view bytes)
 {
     SheetFileContent file;
     if (auto reason = readSheetFile(bytes, file)) return reason;
+    const std::vector<std::string_view> extra(file.extraLines.begin(), file.extraLines.end());
+    SupplyBlock block = readSupplyBlock(extra, file.extraFirstLine);
+    if (!block.message.empty()) return block.message;
 
     // The whole file is read: from here on the window takes it over.
     StringGrid1 = std::move(file.sheet);
@@ -51,6 +55,8 @@ std::optional<std::string> TForm1::loadSheetData(std::string_view bytes)
     Edit27 = file.title.day;
     Edit1 = file.title.building;
     Label56 = file.title.eraLabel;
+
+    supplyConditions = std::move(block.supply);
 
     renumberFeeders(StringGrid1);
 
@@ -93,7 +99,7 @@ std::string TForm1::sheetFileBytes(Sheet& sheet) const
 {
     SheetFileCarriers carriers{Label56, RadioButton4 ? "4" : "3", RadioButton6 ? "6" : "5", Edit2};
     SheetFileTitle title{RadioButton1 ? "60" : RadioButton2 ? "50" : "0", Edit25, Edit26, Edit27, Edit1, Label56};
-    return writeSheetFile(sheet, carriers, title);
+    return writeSheetFile(sheet, carriers, title, supplyBlockLines(supplyConditions));
 }
 
 std::optional<std::string> TForm1::saveSheetFile(const std::string& path)

@@ -18,6 +18,7 @@ DocumentState captureDocument(const TForm1& form)
     s.freq50 = form.RadioButton2;
     s.frequencyEnabled = form.frequencyEnabled;
     s.kansenno = form.kansenno;
+    s.supplyConditions = form.supplyConditions;
     return s;
 }
 
@@ -35,6 +36,7 @@ void restoreDocument(TForm1& form, const DocumentState& s)
     form.Label66 = s.freq50 ? "50Hz" : "60Hz";
     form.frequencyEnabled = s.frequencyEnabled;
     form.kansenno = s.kansenno;
+    form.supplyConditions = s.supplyConditions;
     form.modified = true;
 }
 

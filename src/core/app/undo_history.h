@@ -11,13 +11,15 @@
 #include <string>
 
 #include "sheet/sheet.h"
+#include "shortcircuit/supply.h"
 
 namespace tolvane {
 
 class TForm1;
 
 // What a command can change and the user may want back: the sheet, the
-// title block, the frequency (and its lock) and the feeder counter.
+// title block, the frequency (and its lock), the feeder counter and the
+// short-circuit supply conditions.
 struct DocumentState {
     Sheet sheet{0};
     std::string building, eraLabel, eraYear, month, day, westernYear;
@@ -25,6 +27,7 @@ struct DocumentState {
     bool freq50 = false;
     bool frequencyEnabled = true;
     std::int32_t kansenno = 0;
+    SupplyConditions supplyConditions;
 
     bool operator==(const DocumentState&) const = default;
 };

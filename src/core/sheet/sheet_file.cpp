@@ -34,7 +34,8 @@ std::string repairTreeMark(std::string text)
     return text;
 }
 
-std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title)
+std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title,
+                           std::span<const std::string> extraLines)
 {
     const int last = sheet.lastUsedRow();
     sheet.setRowCount(last + kSavedBlankRows);
@@ -58,6 +59,7 @@ std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, cons
     lines.push_back(title.day);
     lines.push_back(title.building);
     lines.push_back(title.eraLabel);
+    lines.insert(lines.end(), extraLines.begin(), extraLines.end());
     return writeTextLines(lines);
 }
 
@@ -100,6 +102,8 @@ std::optional<std::string> readSheetFile(std::string_view bytes, SheetFileConten
     content.title.day = lines[t++];
     content.title.building = lines[t++];
     content.title.eraLabel = lines[t++];
+    content.extraFirstLine = static_cast<int>(t) + 1;
+    content.extraLines.assign(lines.begin() + static_cast<std::ptrdiff_t>(t), lines.end());
     content.sheet = std::move(sheet);
     return std::nullopt;
 }

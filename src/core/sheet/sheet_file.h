@@ -7,11 +7,15 @@
 //   lines 3..n+3  rows 0..n as comma text
 //   then          frequency ("60", "50" or "0"), year, month, day,
 //                 building name, era label
+//   then          any further lines (the short-circuit supply block), which
+//                 a reader of the rows and title passes over
 #pragma once
 
 #include <optional>
+#include <span>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sheet/sheet.h"
 
@@ -44,13 +48,18 @@ inline constexpr int kMaxFileRows = kMaxSheetRows + kSavedBlankRows;
 // does: RowCount becomes last used row + kSavedBlankRows, the carrier cells are filled
 // for the rows' lines, then (34,0) and (30,0) are cleared again while
 // (34,1) and (34,2) keep their values until the next load.
-std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title);
+// `extraLines` follow the era line.
+std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title,
+                           std::span<const std::string> extraLines = {});
 
 struct SheetFileContent {
     // The rows with the carrier cells still in place, blanks turned into
     // empty cells, tree marks repaired; RowCount at least 108.
     Sheet sheet;
     SheetFileTitle title;
+    // The lines after the era line, and the file's line number of the first.
+    std::vector<std::string> extraLines;
+    int extraFirstLine = 0;
 };
 
 // Reads a whole sheet file into `content`. Returns the reason when the file
