@@ -43,16 +43,21 @@ BankCheck checkBank(const TransformerBank& bank)
     std::string& message = check.message;
     if (!hasValue(bank.name)) {
         message = "バンクの名称を入力してください。";
+        check.field = BankField::Name;
         return check;
     }
     BankValues v;
     v.phases = bank.phases;
+    auto refused = [&](BankField field) {
+        check.field = field;
+        return check;
+    };
     auto voltage = positive(bank, bank.voltage, "二次電圧[V]", message);
-    if (!voltage) return check;
+    if (!voltage) return refused(BankField::Voltage);
     auto kva = positive(bank, bank.kva, "定格容量[kVA]", message);
-    if (!kva) return check;
+    if (!kva) return refused(BankField::Kva);
     auto z = positive(bank, bank.percentZ, "%Z", message);
-    if (!z) return check;
+    if (!z) return refused(BankField::PercentZ);
     v.voltage = *voltage;
     v.kva = *kva;
     v.percentZ = *z;
@@ -61,13 +66,13 @@ BankCheck checkBank(const TransformerBank& bank)
     const bool lossGiven = hasValue(bank.loadLoss);
     if (rGiven && lossGiven) {
         message = bankLabel(bank) + "%Rと負荷損[W]は、どちらか一方を入力してください。";
-        return check;
+        return refused(BankField::PercentR);
     }
     if (rGiven) {
         auto r = number(bank.percentR);
         if (!r || *r < 0) {
             message = bankLabel(bank) + "%Rは0以上の数値を入力してください。";
-            return check;
+            return refused(BankField::PercentR);
         }
         v.percentR = *r;
         v.percentRGiven = true;
@@ -75,7 +80,7 @@ BankCheck checkBank(const TransformerBank& bank)
         auto loss = number(bank.loadLoss);
         if (!loss || *loss < 0) {
             message = bankLabel(bank) + "負荷損[W]は0以上の数値を入力してください。";
-            return check;
+            return refused(BankField::LoadLoss);
         }
         v.percentR = *loss / (10 * v.kva);
         v.percentRGiven = true;
@@ -83,17 +88,17 @@ BankCheck checkBank(const TransformerBank& bank)
     if (v.percentR >= v.percentZ) {
         message = bankLabel(bank) + (lossGiven ? "負荷損[W]から求めた%R（" + formatFixed(v.percentR, 2) + "）" : "%R") +
                   "は%Zより小さくしてください。";
-        return check;
+        return refused(lossGiven ? BankField::LoadLoss : BankField::PercentR);
     }
     v.percentX = std::sqrt(v.percentZ * v.percentZ - v.percentR * v.percentR);
 
     if (hasValue(bank.hvKa)) {
         auto ka = positive(bank, bank.hvKa, "高圧側短絡電流[kA]", message);
-        if (!ka) return check;
+        if (!ka) return refused(BankField::HvKa);
         v.hvKa = *ka;
     }
     auto kv = positive(bank, bank.hvKv, "高圧側電圧[kV]", message);
-    if (!kv) return check;
+    if (!kv) return refused(BankField::HvKv);
     v.hvKv = *kv;
     check.values = v;
     return check;

@@ -59,9 +59,13 @@ struct BankValues {
 // voltage, capacity or %Z that is not a number above 0, %R < 0, %R ≥ %Z, %R
 // and 負荷損 both given, a load loss below 0, a high-voltage current or
 // voltage that is not a number above 0 (the current may be empty).
+// The field a refused bank is refused for, so that a form can put the
+// cursor there.
+enum class BankField { None, Name, Voltage, Kva, PercentZ, PercentR, LoadLoss, HvKa, HvKv };
 struct BankCheck {
     std::optional<BankValues> values;
     std::string message;  // empty when values holds the numbers
+    BankField field = BankField::None;
 };
 BankCheck checkBank(const TransformerBank& bank);
 
