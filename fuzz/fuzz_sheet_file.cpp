@@ -35,7 +35,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     const std::string_view bytes(reinterpret_cast<const char*>(data), size);
 
     if (w.first.loadSheetData(bytes)) {
-        if (!(w.first.StringGrid1 == w.fresh.StringGrid1) || w.first.Edit1 != w.fresh.Edit1)
+        if (!(w.first.StringGrid1 == w.fresh.StringGrid1) || w.first.Edit1 != w.fresh.Edit1 ||
+            !(w.first.supplyConditions == w.fresh.supplyConditions))
             std::abort();  // a refused file changed the window
     } else {
         const std::string once = tolvane::recoveryBytes(w.first);

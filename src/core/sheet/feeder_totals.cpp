@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <vector>
 
 #include "calc/breaker.h"
 #include "calc/electrical_system.h"
@@ -161,7 +162,9 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
     const std::string& system = sheet.cell(col::System, rows.first);
     const double coefficient = SystemCoefficient(system);
     const double reference = SystemReferenceVoltage(system);
-    double fromBoard = 0;
+    const FeederWalk walk = walkFeeder(sheet, {rows.first, rows.last});
+    // The drop from the board to the end of every row's run.
+    std::vector<double> toEnd(walk.from.size(), 0.0);
     // The allowable drop changes only with the band; its text is made once per band.
     double lastFraction = -1;
     std::string allowableText;
@@ -176,10 +179,10 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
         const double e = parseGrouped(dropText);
         sheet.setCell(col::Drop, r, std::move(dropText));
 
-        if (isTrunk(m))
-            fromBoard += e;
-        else if (isAnyBranch(m))
-            sheet.setCell(col::DropSum, r, formatShortest(fromBoard + e));
+        const int from = walk.startOf(r);
+        const double fromBoard = from < 0 ? 0.0 : toEnd[static_cast<std::size_t>(from - rows.first)];
+        toEnd[static_cast<std::size_t>(r - rows.first)] = fromBoard + e;
+        if (isAnyBranch(m)) sheet.setCell(col::DropSum, r, formatShortest(fromBoard + e));
 
         // A single feeder is judged by its own length, as its entry form does;
         // the rows of a dwelling feeder by their distance from the board.
@@ -196,10 +199,6 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
         }
         sheet.setCell(col::AllowableDrop, r, allowableText);
 
-        // System 2 accumulates from the end of the head run.
-        if (endsSystem1(sheet, r) && hasValue(sheet.cell(col::Drop, rows.first)))
-            fromBoard = parseGrouped(sheet.cell(col::Drop, rows.first));
-
         sheet.setCell(col::Over, r, "");
         const std::string& summed = sheet.cell(col::DropSum, r);
         const std::string& allowed = sheet.cell(col::AllowableDrop, r);
@@ -213,6 +212,23 @@ void sumDrops(Sheet& sheet, Rows rows, const SupplyChoice& supply)
 bool endsSystem1(const Sheet& sheet, int row)
 {
     return sheet.cell(col::SystemNo, row) == "1" && sheet.cell(col::SystemNo, row + 1) == "2";
+}
+
+FeederWalk walkFeeder(const Sheet& sheet, FeederRange range)
+{
+    const Rows rows = rowsOf(sheet, range);
+    FeederWalk walk;
+    walk.first = rows.first;
+    if (rows.first > rows.last) return walk;
+    walk.from.resize(static_cast<std::size_t>(rows.last - rows.first + 1), -1);
+    int lastTrunk = -1;
+    for (int r = rows.first; r <= rows.last; ++r) {
+        walk.from[static_cast<std::size_t>(r - rows.first)] = lastTrunk;
+        if (isTrunk(sheet.cell(col::Mark, r))) lastTrunk = r;
+        // System 2 starts again from the end of the head run.
+        if (endsSystem1(sheet, r)) lastTrunk = rows.first;
+    }
+    return walk;
 }
 
 double cellNumber(const Sheet& sheet, int column, int row)

@@ -8,6 +8,7 @@
 #pragma once
 
 #include <string_view>
+#include <vector>
 
 #include "calc/voltage_drop.h"
 #include "sheet/feeders.h"
@@ -21,6 +22,20 @@ double cellNumber(const Sheet& sheet, int column, int row);
 // The last row of system 1 of a two-system feeder, directly above the first
 // row of system 2: the totals start system 2's sums again from the head.
 bool endsSystem1(const Sheet& sheet, int row);
+
+// The walk of a feeder from the board, as the summed drop takes it: for every
+// row of the range, the row at whose end its run starts, or -1 at the board.
+// A trunk run (head, branch point, segment) starts at the end of the trunk
+// run before it, system 2 of a two-system feeder again at the end of the head
+// run; a branch row starts at the end of the trunk run above it. Whatever is
+// summed along the feeder (drops, impedances) is summed along this walk.
+struct FeederWalk {
+    int first = 0;          // the range's first row on the sheet
+    std::vector<int> from;  // from[r - first]: where row r's run starts
+    int startOf(int row) const { return from[static_cast<std::size_t>(row - first)]; }
+    int last() const { return first + static_cast<int>(from.size()) - 1; }
+};
+FeederWalk walkFeeder(const Sheet& sheet, FeederRange range);
 
 // 設計電流の再計算: walking up from e1, every trunk row (head, branch point,
 // segment) gets in column 9 the whole-ampere sum of the dwelling currents of

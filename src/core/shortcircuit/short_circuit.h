@@ -64,7 +64,7 @@ struct ShortCircuitRow {
     FaultCurrents start;  // at the start of the run (a feeder's breaker: the bank's bus)
     FaultCurrents end;    // at its end
     // Of the fault the start current is checked with.
-    double xOverR = 0;
+    double xOverR = 0;       // infinite for a loop without resistance
     double powerFactor = 0;  // R / |Z| of the fault loop
     double kappa = 0;        // 1.02 + 0.98·e^(−3R/X)
     double peakKa = 0;       // i_p = κ·√2·I
@@ -95,6 +95,7 @@ struct ShortCircuitRow {
 // The judgement texts.
 inline constexpr std::string_view kNotComputedDc = "対象外";
 inline constexpr std::string_view kJudgementPassed = "〇";
+inline constexpr std::string_view kJudgementNone = "－";  // computed, but nothing to judge
 
 struct ShortCircuitResult {
     std::vector<ShortCircuitRow> rows;  // every row with a tree mark, top-down

@@ -46,6 +46,12 @@ BankCheck checkBank(const TransformerBank& bank)
         check.field = BankField::Name;
         return check;
     }
+    // A line end in a name would split the sheet file's line.
+    if (std::any_of(bank.name.begin(), bank.name.end(), [](char c) { return static_cast<unsigned char>(c) < 0x20; })) {
+        message = "バンクの名称に改行などの制御文字は使えません。";
+        check.field = BankField::Name;
+        return check;
+    }
     BankValues v;
     v.phases = bank.phases;
     auto refused = [&](BankField field) {

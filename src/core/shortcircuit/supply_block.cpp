@@ -89,6 +89,9 @@ SupplyBlock readSupplyBlock(std::span<const std::string_view> lines, int firstLi
             b.hvKv = f[9];
             if (!std::all_of(f.begin() + 10, f.end(), [](const std::string& c) { return c.empty(); }))
                 return refuse(i, "：バンクの欄が多すぎます");
+            BankCheck check = checkBank(b);
+            if (!check.values) return refuse(i, "：" + check.message);
+            if (out.supply.findBank(b.name)) return refuse(i, "：バンクの名称「" + b.name + "」が重複しています。");
             out.supply.banks.push_back(std::move(b));
         } else {
             return refuse(i, "：読めない行です");

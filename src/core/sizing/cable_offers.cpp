@@ -41,6 +41,14 @@ const std::vector<CableOffer>& CableOffers::offers(const CableFamily& family, st
     return cache_.emplace(std::move(key), std::move(offers)).first->second;
 }
 
+std::optional<CableHandBack> CableOffers::handBack(const CableFamily& family, std::string_view type,
+                                                  std::string_view size, const CableCaller& caller)
+{
+    for (const CableOffer& offer : offers(family, type, caller))
+        if (offer.size == size) return offer.handBack;
+    return std::nullopt;
+}
+
 namespace {
 
 // The leading decimal number of a size text and what follows it.

@@ -14,6 +14,7 @@
 
 #include "cables/cable_conditions.h"
 #include "cables/cable_handback.h"
+#include "cables/family_identity.h"
 #include "cables/impedance.h"
 #include "cables/tdensen.h"
 
@@ -24,7 +25,7 @@ struct CableOffer {
     std::optional<CableHandBack> handBack;   // nothing when the window hands nothing back for it
 };
 
-class CableOffers {
+class CableOffers : public HandBackSource {
 public:
     // Each activation starts from a copy of `window` as it stands (its family
     // list, grouping lists and temperatures carry over from use to use, as
@@ -35,6 +36,10 @@ public:
     // type and for a run whose entry form opens the window as `caller`.
     const std::vector<CableOffer>& offers(const CableFamily& family, std::string_view type,
                                           const CableCaller& caller);
+
+    // The offer of one size of those.
+    std::optional<CableHandBack> handBack(const CableFamily& family, std::string_view type, std::string_view size,
+                                          const CableCaller& caller) override;
 
 private:
     Tdensen window_;

@@ -65,6 +65,16 @@ std::optional<DesignationMatch> matchDesignation(std::string_view designation, c
     return std::nullopt;
 }
 
+StoredCable storedCableOf(const Sheet& sheet, int row)
+{
+    StoredCable cable;
+    cable.designation = sheet.cell(col::Cable, row);
+    cable.allowable = sheet.cell(col::Allowable, row);
+    cable.impedance = sheet.cell(col::Impedance, row);
+    cable.powerFactor = sheet.cell(col::PowerFactor, row);
+    return cable;
+}
+
 const CableFamily* familyOption(std::string_view text)
 {
     if (auto n = tryParseWhole(text)) return FindCableFamily(FamilyName(*n));

@@ -12,7 +12,9 @@
 #include <vector>
 
 #include "cables/cable_handback.h"
+#include "cables/family_identity.h"
 #include "cables/impedance.h"
+#include "sheet/sheet.h"
 
 namespace tolvane {
 
@@ -25,6 +27,10 @@ struct DesignationMatch {
 // The first family, type and size (in the family list's order) whose
 // designation is `designation`; within `only` when it is given.
 std::optional<DesignationMatch> matchDesignation(std::string_view designation, const CableFamily* only = nullptr);
+
+// What row `row` of the sheet keeps of its cable: designation, allowable
+// current, impedance and power factor.
+StoredCable storedCableOf(const Sheet& sheet, int row);
 
 // A family named by its number in the family list (1 to 17) or by its full
 // name; null for anything else.
