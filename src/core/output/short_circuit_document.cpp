@@ -21,10 +21,10 @@ namespace {
 // document prints them.
 const std::vector<ShortCircuitColumn> kColumns = {
     {{"No."}, {}, 0, 200, 5, -1},
-    {{"幹線番号", "又は名称"}, {}, 0, 330, 10, -1},
-    {{"負荷名称"}, {}, 0, 440, 14, -1},
-    {{"電気方式"}, {}, 0, 240, 8, -1},
-    {{"電圧", "[V]"}, {}, 0, 240, 8, -1},
+    {{"幹線番号", "又は名称"}, {}, 0, 310, 10, -1},
+    {{"負荷名称"}, {}, 0, 420, 14, -1},
+    {{"電気方式"}, {}, 0, 280, 8, -1},
+    {{"電圧", "[V]"}, {}, 0, 280, 8, -1},
     {{"電源"}, {}, 0, 270, 8, -1},
     {{"ケーブル"}, {}, 0, 400, 12, -1},
     {{"こう長", "[m]"}, {}, 0, 270, 8, 2},
@@ -35,10 +35,10 @@ const std::vector<ShortCircuitColumn> kColumns = {
     {{"i_p", "[kA]"}, {}, 0, 220, 7, 2},
     {{"定格", "[A]"}, "幹線保護用遮断器", 3, 200, 6, 2},
     {{"Icu", "[kA]"}, {}, 0, 180, 6, 1},
-    {{"必要", "[kA]"}, {}, 0, 250, 8, -1},
+    {{"必要", "[kA]"}, {}, 0, 250, 8, 1},
     {{"定格", "[A]"}, "主幹器具", 3, 200, 6, 2},
     {{"Icu", "[kA]"}, {}, 0, 180, 6, 1},
-    {{"必要", "[kA]"}, {}, 0, 250, 8, -1},
+    {{"必要", "[kA]"}, {}, 0, 250, 8, 1},
     {{"S", "[mm2]"}, "ケーブル", 2, 200, 7, 2},
     {{"S_min", "[mm2]"}, {}, 0, 220, 7, 2},
     {{"判定"}, {}, 0, 1110, 40, -1},
@@ -102,8 +102,9 @@ std::vector<ShortCircuitCell> shortCircuitCells(const ShortCircuitRow& row)
     value(sccol::Peak, row.peakKa);
     value(sccol::Section, row.section);
     value(sccol::MinimumSection, row.minimumSection);
-    cells[sccol::BreakerRequired] = textCell(row.breakerRequired);
-    cells[sccol::MainRequired] = textCell(row.mainRequired);
+    // A required Icu beyond the ladder is the current itself, marked: a text.
+    cells[sccol::BreakerRequired] = numberCell(row.breakerRequired, kColumns[sccol::BreakerRequired].decimals);
+    cells[sccol::MainRequired] = numberCell(row.mainRequired, kColumns[sccol::MainRequired].decimals);
     const bool breaker = failedCheck(row.breakerCheck);
     const bool main = failedCheck(row.mainCheck);
     const bool cable = failedCheck(row.cableCheck);
@@ -275,7 +276,7 @@ int drawHead(Page& out, const ShortCircuitHead& head, int y)
         out.text(kLeft + 160, y, kHeadFont, "電源（変圧器バンク）が設定されていません。");
         y += kHeadPitch;
     } else {
-        y = drawSmallTable(out, kLeft + 80, y, {420, 160, 380, 400, 220, 900, 220, 560, 420}, head.bankHeading, head.banks);
+        y = drawSmallTable(out, kLeft + 80, y, {420, 160, 380, 420, 220, 760, 220, 680, 520}, head.bankHeading, head.banks);
     }
     y += 30;
     out.text(kLeft + 80, y, kHeadFont, head.breakingTime);
@@ -335,7 +336,7 @@ void drawRow(Page& out, const std::vector<ShortCircuitCell>& cells, int y)
         const int left = edges[c] + kPadding;
         const int right = edges[c + 1] - kPadding;
         const int room = right - left;
-        if (kColumns[c].decimals >= 0 && cells[c].number) {
+        if (kColumns[c].decimals >= 0) {
             out.right(right, textY, kRowFont, text);
         } else if (textWidth(text, kRowFont) <= room) {
             out.text(left, textY, kRowFont, text);
