@@ -112,14 +112,14 @@ int runShortCircuit(const std::vector<std::string>& args)
     if (!std::cout) return kExitCannotWrite;
 
     if (!pdf.empty()) {
-        PrintDocument document = layoutShortCircuitPrint(result, form.supplyConditions, form.titleBlock());
+        PrintDocument document = layoutShortCircuitPrint(result, form.StringGrid1, form.supplyConditions, form.titleBlock());
         if (auto reason = pdfWriter()(document, pdf)) {
             std::cerr << *reason << "\n";
             return kExitCannotWrite;
         }
     }
     if (!xlsx.empty()) {
-        if (auto failure = writeShortCircuitWorkbook(xlsx, result, form.supplyConditions, form.titleBlock())) {
+        if (auto failure = writeShortCircuitWorkbook(xlsx, result, form.StringGrid1, form.supplyConditions, form.titleBlock())) {
             std::cerr << failure->text << "\n";
             return kExitCannotWrite;
         }

@@ -20,28 +20,28 @@ namespace {
 // values with one (7.5, 2.5); ratings and lengths as the voltage-drop
 // document prints them.
 const std::vector<ShortCircuitColumn> kColumns = {
-    {{"No."}, {}, 0, 200, 5, -1},
-    {{"幹線番号", "又は名称"}, {}, 0, 310, 10, -1},
-    {{"負荷名称"}, {}, 0, 420, 14, -1},
-    {{"電気方式"}, {}, 0, 280, 8, -1},
-    {{"電圧", "[V]"}, {}, 0, 280, 8, -1},
-    {{"電源"}, {}, 0, 270, 8, -1},
-    {{"ケーブル"}, {}, 0, 400, 12, -1},
-    {{"こう長", "[m]"}, {}, 0, 270, 8, 2},
-    {{"始端", "[kA]"}, "短絡電流", 2, 220, 7, 2},
-    {{"終端", "[kA]"}, {}, 0, 220, 7, 2},
-    {{"X/R"}, {}, 0, 180, 6, 2},
-    {{"力率"}, {}, 0, 180, 6, 2},
-    {{"i_p", "[kA]"}, {}, 0, 220, 7, 2},
-    {{"定格", "[A]"}, "幹線保護用遮断器", 3, 200, 6, 2},
-    {{"Icu", "[kA]"}, {}, 0, 180, 6, 1},
-    {{"必要", "[kA]"}, {}, 0, 250, 8, 1},
-    {{"定格", "[A]"}, "主幹器具", 3, 200, 6, 2},
-    {{"Icu", "[kA]"}, {}, 0, 180, 6, 1},
-    {{"必要", "[kA]"}, {}, 0, 250, 8, 1},
-    {{"S", "[mm2]"}, "ケーブル", 2, 200, 7, 2},
-    {{"S_min", "[mm2]"}, {}, 0, 220, 7, 2},
-    {{"判定"}, {}, 0, 1110, 40, -1},
+    {{"No."}, {}, {}, 0, 200, 5, -1},
+    {{"幹線番号", "又は名称"}, {}, {}, 0, 310, 10, -1},
+    {{"負荷名称"}, {}, {}, 0, 420, 14, -1},
+    {{"電気方式"}, {}, {}, 0, 280, 8, -1},
+    {{"電圧", "[V]"}, {}, {}, 0, 280, 8, -1},
+    {{"電源"}, {}, {}, 0, 270, 8, -1},
+    {{"ケーブル"}, {}, {}, 0, 400, 12, -1},
+    {{"こう長", "[m]"}, {}, {}, 0, 270, 8, 2},
+    {{"始端", "[kA]"}, "短絡電流", "短絡電流", 2, 220, 7, 2},
+    {{"終端", "[kA]"}, {}, "短絡電流", 0, 220, 7, 2},
+    {{"X/R"}, {}, {}, 0, 180, 6, 2},
+    {{"力率"}, {}, {}, 0, 180, 6, 2},
+    {{"i_p", "[kA]"}, {}, {}, 0, 220, 7, 2},
+    {{"定格", "[A]"}, "幹線保護用遮断器", "遮断器", 3, 200, 6, 2},
+    {{"Icu", "[kA]"}, {}, "遮断器", 0, 180, 6, 1},
+    {{"必要", "[kA]"}, {}, "遮断器", 0, 250, 8, 1},
+    {{"定格", "[A]"}, "主幹器具", "主幹器具", 3, 200, 6, 2},
+    {{"Icu", "[kA]"}, {}, "主幹器具", 0, 180, 6, 1},
+    {{"必要", "[kA]"}, {}, "主幹器具", 0, 250, 8, 1},
+    {{"S", "[mm2]"}, "ケーブル", "ケーブル", 2, 200, 7, 2},
+    {{"S_min", "[mm2]"}, {}, "ケーブル", 0, 220, 7, 2},
+    {{"判定"}, {}, {}, 0, 1110, 40, -1},
 };
 
 // A number as the voltage-drop document prints it (fixed decimals, whole
@@ -74,10 +74,11 @@ bool failedCheck(CheckState state) { return state == CheckState::Failed || state
 
 const std::vector<ShortCircuitColumn>& shortCircuitColumns() { return kColumns; }
 
-std::vector<ShortCircuitCell> shortCircuitCells(const ShortCircuitRow& row)
+std::vector<ShortCircuitCell> shortCircuitCells(const ShortCircuitRow& row, const Sheet& sheet)
 {
     std::vector<ShortCircuitCell> cells(sccol::Count);
-    cells[sccol::No] = textCell(std::to_string(row.row + 1));
+    // The feeder number of a head or single row, as the sheet's No. column shows it.
+    cells[sccol::No] = textCell(sheet.cell(col::No, row.row));
     cells[sccol::Name] = textCell(row.name);
     cells[sccol::LoadName] = textCell(row.loadName);
     cells[sccol::System] = textCell(row.system);
@@ -357,8 +358,8 @@ void drawRow(Page& out, const std::vector<ShortCircuitCell>& cells, int y)
 
 }  // namespace
 
-PrintDocument layoutShortCircuitPrint(const ShortCircuitResult& result, const SupplyConditions& supply,
-                                      const TitleBlock& title)
+PrintDocument layoutShortCircuitPrint(const ShortCircuitResult& result, const Sheet& sheet,
+                                      const SupplyConditions& supply, const TitleBlock& title)
 {
     PrintDocument doc;
     doc.jobTitle = title.building;
@@ -377,7 +378,7 @@ PrintDocument layoutShortCircuitPrint(const ShortCircuitResult& result, const Su
     for (const ShortCircuitRow& row : result.rows) {
         if (y + kRowPitch > kBottom) newPage();
         Page out(doc.pages.back());
-        drawRow(out, shortCircuitCells(row), y);
+        drawRow(out, shortCircuitCells(row, sheet), y);
         y += kRowPitch;
     }
     return doc;
@@ -435,7 +436,8 @@ std::string bookFailure(const char* what, lxw_error error) { return std::string(
 }  // namespace
 
 std::optional<ExportFailure> writeShortCircuitWorkbook(const std::string& path, const ShortCircuitResult& result,
-                                                     const SupplyConditions& supply, const TitleBlock& title)
+                                                     const Sheet& sheet, const SupplyConditions& supply,
+                                                     const TitleBlock& title)
 {
     return saveWorkbook(path, [&](lxw_workbook* book) -> std::optional<ExportFailure> {
         BookFormats formats(book);
@@ -536,7 +538,7 @@ std::optional<ExportFailure> writeShortCircuitWorkbook(const std::string& path, 
         r = groupRow + 2;
 
         for (const ShortCircuitRow& row : result.rows) {
-            const std::vector<ShortCircuitCell> cells = shortCircuitCells(row);
+            const std::vector<ShortCircuitCell> cells = shortCircuitCells(row, sheet);
             for (std::size_t c = 0; c < cells.size(); ++c) {
                 const ShortCircuitCell& cell = cells[c];
                 BookStyle style{9, false, true};

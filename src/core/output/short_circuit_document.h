@@ -26,6 +26,7 @@ inline constexpr const char* kShortCircuitTitle = "短絡電流計算書";
 struct ShortCircuitColumn {
     std::vector<std::string_view> heading;  // lines, top first
     std::string_view group;                 // heading over several columns, on the first of them
+    std::string_view screenGroup;           // the group's short name over each of its columns on screen
     int groupSpan = 0;                      // columns under the group heading
     int printWidth = 0;                     // print units
     double bookWidth = 0;                   // workbook character units
@@ -71,8 +72,8 @@ struct ShortCircuitCell {
     bool failed = false;
 };
 
-// The cells of one row, one per column.
-std::vector<ShortCircuitCell> shortCircuitCells(const ShortCircuitRow& row);
+// The cells of one row of `sheet`, one per column.
+std::vector<ShortCircuitCell> shortCircuitCells(const ShortCircuitRow& row, const Sheet& sheet);
 
 // The head of the document: the bank table, the breaking time, the
 // assumptions and the table of the cables' constant k.
@@ -89,13 +90,14 @@ ShortCircuitHead shortCircuitHead(const SupplyConditions& supply);
 // The document as pages: every page carries the title block and the table's
 // headings, the first one also the head. A row that was not computed prints
 // its reason; a failed check prints its judgement; nothing stops the print.
-PrintDocument layoutShortCircuitPrint(const ShortCircuitResult& result, const SupplyConditions& supply,
-                                      const TitleBlock& title);
+PrintDocument layoutShortCircuitPrint(const ShortCircuitResult& result, const Sheet& sheet,
+                                      const SupplyConditions& supply, const TitleBlock& title);
 
 // The same document as a workbook of one worksheet 「短絡電流計算書」, A4
 // landscape, fitted to the page width, the headings repeated on every printed
 // page. Returns the reason of a failure; an earlier file survives it.
 std::optional<ExportFailure> writeShortCircuitWorkbook(const std::string& path, const ShortCircuitResult& result,
-                                                     const SupplyConditions& supply, const TitleBlock& title);
+                                                     const Sheet& sheet, const SupplyConditions& supply,
+                                                     const TitleBlock& title);
 
 }  // namespace tolvane

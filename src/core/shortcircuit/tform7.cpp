@@ -68,7 +68,7 @@ void TForm7::refresh()
     for (const ShortCircuitRow& row : result.rows) {
         const Sheet& sheet = main_.StringGrid1;
         StringGrid1.push_back({row.row, sheet.cell(col::BankName, row.row), sheet.cell(col::BreakerIcu, row.row),
-                               sheet.cell(col::MainIcu, row.row), shortCircuitCells(row)});
+                               sheet.cell(col::MainIcu, row.row), shortCircuitCells(row, sheet)});
         if (row.failed()) ++failed;
     }
     if (supply.banks.empty())
@@ -238,7 +238,7 @@ void TForm7::StringGrid1SetMainIcu(int line, const std::string& text)
 
 PrintDocument TForm7::document() const
 {
-    return layoutShortCircuitPrint(main_.shortCircuit(), main_.supplyConditions, main_.titleBlock());
+    return layoutShortCircuitPrint(main_.shortCircuit(), main_.StringGrid1, main_.supplyConditions, main_.titleBlock());
 }
 
 std::string TForm7::proposedPath(std::string_view extension) const
@@ -254,7 +254,8 @@ void TForm7::Button7Click()
     std::optional<std::string> path = host->chooseFile(FileDialog::SaveWorkbook, proposedPath(".xlsx"));
     if (!path) return;
     if (!path->ends_with(".xlsx")) *path += ".xlsx";
-    if (auto failure = writeShortCircuitWorkbook(*path, main_.shortCircuit(), main_.supplyConditions, main_.titleBlock()))
+    if (auto failure = writeShortCircuitWorkbook(*path, main_.shortCircuit(), main_.StringGrid1, main_.supplyConditions,
+                                                 main_.titleBlock()))
         host->reportError(failure->text);
 }
 

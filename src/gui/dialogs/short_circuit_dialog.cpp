@@ -181,14 +181,19 @@ ShortCircuitDialog::ShortCircuitDialog(QWidget* parent, Host& host, TForm7& form
     grid_->setObjectName("StringGrid1");
     grid_->setGeometry(12, 266, 1456, 512);
     grid_->setColumnCount(static_cast<int>(columns.size()));
+    // Three heading lines: the group's short name, then the column's own lines.
     QStringList headings;
     for (const ShortCircuitColumn& c : columns) {
-        QString heading;
-        if (!c.group.empty()) heading = qs(c.group) + "\n";
-        for (std::size_t l = 0; l < c.heading.size(); ++l) heading += (l ? " " : "") + qs(c.heading[l]);
-        headings << heading;
+        QStringList lines;
+        lines << qs(c.screenGroup);
+        for (std::string_view h : c.heading) lines << qs(h);
+        while (lines.size() < 3) lines << QString();
+        headings << lines.join("\n");
     }
     grid_->setHorizontalHeaderLabels(headings);
+    QFont headingFont = grid_->horizontalHeader()->font();
+    headingFont.setPointSize(8);
+    grid_->horizontalHeader()->setFont(headingFont);
     for (std::size_t c = 0; c < columns.size(); ++c)
         grid_->setColumnWidth(static_cast<int>(c), static_cast<int>(std::lround(columns[c].printWidth * 0.232)));
     grid_->horizontalHeader()->setStretchLastSection(true);
