@@ -549,7 +549,7 @@ std::optional<ExportFailure> writeShortCircuitWorkbook(const std::string& path, 
                     if (error == LXW_NO_ERROR)
                         error = worksheet_write_number(ws, r, static_cast<lxw_col_t>(c), *cell.number, formats.get(style));
                 } else {
-                    put(r, static_cast<lxw_col_t>(c), cell.text, style);
+                    putTyped(r, static_cast<lxw_col_t>(c), cell.text, style);
                 }
             }
             ++r;
