@@ -9,6 +9,7 @@
 #include <QScrollBar>
 #include <QStyledItemDelegate>
 #include <QTableWidget>
+#include <QTimer>
 
 #include <cmath>
 
@@ -205,19 +206,16 @@ ShortCircuitDialog::ShortCircuitDialog(QWidget* parent, Host& host, TForm7& form
                            QAbstractItemView::EditKeyPressed);
     grid_->setItemDelegate(new ChoiceDelegate(grid_, m_, [this](int line, int column, const QString& text) {
         // Handled once the editor has closed: the handler rebuilds the grid.
-        QMetaObject::invokeMethod(
-            this,
-            [this, line, column, value = ss(text)] {
-                run([&] {
-                    if (column == sccol::Bank)
-                        m_.StringGrid1SetBank(line, value);
-                    else if (column == sccol::BreakerIcu)
-                        m_.StringGrid1SetBreakerIcu(line, value);
-                    else
-                        m_.StringGrid1SetMainIcu(line, value);
-                });
-            },
-            Qt::QueuedConnection);
+        QTimer::singleShot(0, this, [this, line, column, value = ss(text)] {
+            run([&] {
+                if (column == sccol::Bank)
+                    m_.StringGrid1SetBank(line, value);
+                else if (column == sccol::BreakerIcu)
+                    m_.StringGrid1SetBreakerIcu(line, value);
+                else
+                    m_.StringGrid1SetMainIcu(line, value);
+            });
+        });
     }));
     onRefresh([this] { fillGrid(); });
 
