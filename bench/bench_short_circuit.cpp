@@ -24,7 +24,7 @@ TForm1 buildingOf(int feeders)
     TForm1 form;
     Sheet& sheet = form.StringGrid1;
     sheet.setRowCount(feeders * 8 + 20);
-    const char* cables[] = {"CV-T38゜", "CV-T22゜", "CV-T14゜", "CV 22゜", "VVF2.0-3C", "CV-T60゜"};
+    const char* cables[] = {"CV-T38゜", "CV-T22゜", "CV-T14゜", "CV-T8゜", "VVF2.0-3C", "CV-T60゜"};
     int r = 0;
     auto row = [&](std::initializer_list<Cell> cells) {
         for (const Cell& c : cells) sheet.setCell(c.column, r, c.text);

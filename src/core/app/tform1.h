@@ -245,8 +245,9 @@ public:
     // change marks the document modified.
     // New banks and breaking time, checked as a whole (checkSupply).
     std::optional<std::string> setSupplyConditions(SupplyConditions conditions);
-    // Column 27 of a row: a bank name of the conditions, or empty for the
-    // first bank that fits the row's system.
+    // Column 27 of a feeder's head row (a single feeder's own row): a bank
+    // name of the conditions, or empty for the first bank that fits the
+    // feeder's system. Other rows refuse it.
     std::optional<std::string> setRowBank(int row, std::string bankName);
     // Column 28 / 29 of a row: Icu [kA], a number above 0, or empty.
     std::optional<std::string> setRowBreakerIcu(int row, std::string icu);

@@ -3,6 +3,7 @@
 #include <cmath>
 
 #include "app/tform1.h"
+#include "sheet/tree_marks.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -16,6 +17,14 @@ bool isFeederRow(const Sheet& sheet, int row)
 }
 
 constexpr const char* kNoFeederRow = "幹線の行ではありません。";
+constexpr const char* kNoHeadRow = "電源のバンクは幹線の先頭行（単独幹線はその行）で指定してください。";
+
+// The row a feeder's bank is given on: its head row or a single feeder's row.
+bool isFeederHead(const Sheet& sheet, int row)
+{
+    const std::string& m = sheet.cell(col::Mark, row);
+    return m == mark::Single || m == mark::Head;
+}
 
 }  // namespace
 
@@ -31,6 +40,7 @@ std::optional<std::string> TForm1::setSupplyConditions(SupplyConditions conditio
 std::optional<std::string> TForm1::setRowBank(int row, std::string bankName)
 {
     if (!isFeederRow(StringGrid1, row)) return std::string(kNoFeederRow);
+    if (!isFeederHead(StringGrid1, row)) return std::string(kNoHeadRow);
     if (!bankName.empty() && !supplyConditions.findBank(bankName))
         return "バンク「" + bankName + "」は電源条件にありません。";
     if (StringGrid1.cell(col::BankName, row) == bankName) return std::nullopt;

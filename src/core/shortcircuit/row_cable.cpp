@@ -2,6 +2,7 @@
 
 #include "shortcircuit/short_circuit.h"
 #include "sizing/cable_offers.h"
+#include "sizing/feeder_sizing.h"
 #include "sizing/run_cables.h"
 #include "text/numbers.h"
 
@@ -20,16 +21,26 @@ double noteTemperature(std::string_view note)
 
 }  // namespace
 
-RowCable identifyRowCable(const Sheet& sheet, int row, int frequency)
+RowCable identifyRowCable(const Sheet& sheet, int row, int frequency, std::string_view system,
+                          HandBackSource& handBacks)
 {
     RowCable cable;
     const std::string& designation = sheet.cell(col::Cable, row);
-    // The one place the family is decided.
-    std::optional<DesignationMatch> match = matchDesignation(designation);
-    if (!match) {
+    // The one place the family is decided: as sizing decides it.
+    SizingOptions options;
+    options.frequency = frequency;
+    const FamilyIdentity identity =
+        identifyFamily(storedCableOf(sheet, row), callerOfRun(sheet, row, system, options), handBacks);
+    if (identity.result == FamilyIdentity::Result::None) {
         cable.reason = "ケーブル「" + designation + "」が電線・ケーブル表にありません";
         return cable;
     }
+    if (identity.result == FamilyIdentity::Result::Ambiguous) {
+        cable.reason = "ケーブル「" + designation + "」がどの系列か特定できません（" +
+                       std::to_string(identity.families.size()) + "系列の候補）";
+        return cable;
+    }
+    const FamilyChoice* match = identity.identified();
     const ImpedanceEntry* entry = nullptr;
     for (const ImpedanceEntry& e : match->family->entries)
         if (e.size == match->size) entry = &e;

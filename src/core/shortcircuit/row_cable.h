@@ -4,7 +4,9 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
+#include "cables/family_identity.h"
 #include "cables/impedance.h"
 #include "sheet/sheet.h"
 
@@ -21,7 +23,11 @@ struct RowCable {
     std::string reason;    // why the cable is not identified
 };
 
-// The cable of a row whose column 11 holds a designation, at 60 or 50 Hz.
-RowCable identifyRowCable(const Sheet& sheet, int row, int frequency);
+// The cable of a row whose column 11 holds a designation, at 60 or 50 Hz, of
+// a feeder of `system`: the family is identified from what the row keeps as
+// sizing identifies it (cables/family_identity.h), with the window's
+// hand-backs from `handBacks`.
+RowCable identifyRowCable(const Sheet& sheet, int row, int frequency, std::string_view system,
+                          HandBackSource& handBacks);
 
 }  // namespace tolvane

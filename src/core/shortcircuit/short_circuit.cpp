@@ -9,7 +9,9 @@
 #include "calc/electrical_system.h"
 #include "sheet/feeder_totals.h"
 #include "sheet/feeder_totals_sheet.h"
+#include "sheet/tree_marks.h"
 #include "shortcircuit/row_cable.h"
+#include "sizing/cable_offers.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -293,6 +295,8 @@ ShortCircuitRow rowCells(const Sheet& sheet, int r)
     row.breakerIcu = sheet.cell(col::BreakerIcu, r);
     row.mainRating = sheet.cell(col::MainDevice, r);
     row.mainIcu = sheet.cell(col::MainIcu, r);
+    const std::string& m = sheet.cell(col::Mark, r);
+    row.feederHead = m == mark::Single || m == mark::Head;
     for (std::string* cell : {&row.name, &row.loadName, &row.system, &row.voltage, &row.cable, &row.length,
                               &row.breakerRating, &row.breakerIcu, &row.mainRating, &row.mainIcu})
         if (!hasValue(*cell)) cell->clear();
@@ -310,21 +314,29 @@ bool isTwoHundred(std::string_view system, std::string_view voltage)
     return voltage == "200";
 }
 
-// Caches the cable of every designation met: a building repeats a few cables.
+// Caches the cable of every row kind met: a building repeats a few cables.
 class CableCache {
 public:
-    CableCache(const Sheet& sheet, int frequency) : sheet_(sheet), frequency_(frequency) {}
-    const RowCable& of(int row)
+    CableCache(const Sheet& sheet, int frequency) : sheet_(sheet), frequency_(frequency), offers_(Tdensen()) {}
+    const RowCable& of(int row, const std::string& system)
     {
-        const std::string& designation = sheet_.cell(col::Cable, row);
-        auto it = cache_.find(designation);
-        if (it == cache_.end()) it = cache_.emplace(designation, identifyRowCable(sheet_, row, frequency_)).first;
+        // Everything the identification reads of the row.
+        std::string key = system;
+        for (int c : {col::Cable, col::Allowable, col::Impedance, col::PowerFactor, col::Method, col::SubMethod}) {
+            key += '\t';
+            key += sheet_.cell(c, row);
+        }
+        key += sheet_.cell(col::Mark, row) == mark::Single ? "\t1" : "\t2";
+        auto it = cache_.find(key);
+        if (it == cache_.end())
+            it = cache_.emplace(std::move(key), identifyRowCable(sheet_, row, frequency_, system, offers_)).first;
         return it->second;
     }
 
 private:
     const Sheet& sheet_;
     int frequency_;
+    CableOffers offers_;
     std::unordered_map<std::string, RowCable> cache_;
 };
 
@@ -385,7 +397,7 @@ void computeFeeder(const Sheet& sheet, FeederRange range, const SupplyConditions
             if (!length || !std::isfinite(*length) || *length < 0) {
                 ownProblem = "こう長「" + row.length + "」が数値ではありません";
             } else if (!row.cable.empty()) {
-                cable = &cables.of(r);
+                cable = &cables.of(r, system);
                 if (!cable->family)
                     ownProblem = cable->reason;
                 else

@@ -55,6 +55,7 @@ struct ShortCircuitRow {
     std::string cable;     // column 11
     std::string length;    // column 6 こう長 [m]
     std::string bank;      // the bank that feeds it (column 27, or the one chosen for it)
+    bool feederHead = false;  // a head row or single feeder's row: the one whose column 27 names the bank
 
     // Not empty: the row was not computed, and why ("対象外" for 直流2線, a
     // cable not in the catalogue, a missing bank ...). Its numbers are then 0.

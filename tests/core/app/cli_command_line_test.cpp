@@ -82,6 +82,7 @@ TEST(CliCommandLine, AnOutputThatCannotBeWrittenHasOneExitCode)
         "size " + kSheet + " " + nowhere + ".ksk",
         "export-xlsx " + kSheet + " " + nowhere + ".xlsx",
         "play " + kScenario + " -o " + nowhere + ".ksk",
+        "short-circuit " + kSheet + " --bank T1,3,210,500,4.5,1.2 --write " + nowhere + ".ksk",
     };
     if (runCli("--help").out.find("print-pdf") != std::string::npos)
         commands.push_back("print-pdf " + kSheet + " " + nowhere + ".pdf");
@@ -92,7 +93,8 @@ TEST(CliCommandLine, AnOutputThatCannotBeWrittenHasOneExitCode)
     }
 
     // Standard output on a full disk: the run fails and says so.
-    for (const std::string& args : {"dump " + kSheet, "clipboard " + kSheet, std::string("--help")}) {
+    for (const std::string& args :
+         {"dump " + kSheet, "clipboard " + kSheet, "short-circuit " + kSheet, std::string("--help")}) {
         test::CliRun full = runCli(args, "/dev/full");
         EXPECT_EQ(full.code, 3) << args;
         EXPECT_NE(full.err.find("標準出力に書き込めません"), std::string::npos) << full.err;

@@ -182,6 +182,7 @@ TEST(ShortCircuit, DwellingFeederWithTwoSystems)
         ASSERT_TRUE(row.computed()) << i << ": " << row.reason;
         EXPECT_EQ(row.row, i);
         EXPECT_EQ(row.system, "単相3線") << i;  // the head's system on every row
+        EXPECT_EQ(row.feederHead, i == 0) << i;
         EXPECT_NEAR(row.start.checked, e.startKa, kHalfDigit) << i;
         EXPECT_NEAR(row.end.checked, e.endKa, kHalfDigit) << i;
         EXPECT_NEAR(row.minimumSection, e.minimumSection, kHalfDigit) << i;
@@ -206,6 +207,9 @@ TEST(ShortCircuit, RowsThatAreNotComputedSayWhy)
         {{"1|F|直流2線|100||──▶|||"}, {kThree500}, 60, {"対象外"}},
         {{"1|F|三相3線|200||──▶|10||XYZ38"}, {kThree500}, 60, {"ケーブル「XYZ38」が電線・ケーブル表にありません"}},
         {{"1|F|三相3線|200||──▶|10||"}, {kThree500}, 60, {"ケーブルが選ばれていません"}},
+        // Four CV families (single-core laid two ways, multi-core) write "CV22゜"; a row that
+        // keeps no allowable current or impedance cannot say which.
+        {{"1|F|三相3線|200||──▶|10||CV22゜"}, {kThree500}, 60, {"ケーブル「CV22゜」がどの系列か特定できません（4系列の候補）"}},
         {{"1|F|三相3線|200||──▶|ab||CV-T38゜"}, {kThree500}, 60, {"こう長「ab」が数値ではありません"}},
         {{"1|F|三相3線|200||──▶|||"}, {}, 60, {"電源条件のバンクがありません"}},
         {{"1|F|三相3線|200||──▶||||T9"}, {kThree500}, 60, {"バンク「T9」が電源条件にありません"}},

@@ -9,6 +9,7 @@
 #include "sheet/tree_marks.h"
 #include "shortcircuit/supply_block.h"
 #include "support/started_window.h"
+#include "support/test_files.h"
 #include "text/cp932.h"
 
 namespace tolvane {
@@ -40,6 +41,9 @@ void fillFeeder(TForm1& w)
 {
     w.StringGrid1.setCell(col::No, 0, "1");
     w.StringGrid1.setCell(col::Mark, 0, std::string(mark::Single));
+    w.StringGrid1.setCell(col::No, 1, "2");
+    w.StringGrid1.setCell(col::Mark, 1, std::string(mark::Head));
+    w.StringGrid1.setCell(col::Mark, 2, std::string(mark::Point));
     w.StringGrid1.setCell(col::System, 0, "三相3線");
     w.StringGrid1.setCell(col::BankName, 0, "L1");
     w.StringGrid1.setCell(col::BreakerIcu, 0, "25");
@@ -71,6 +75,16 @@ TEST(SupplyFile, ConditionsAndRowInputsSurviveSaveAndLoad)
 
 TEST(SupplyFile, AFileWithoutTheBlockStaysByteIdenticalAndHasTheDefaults)
 {
+    // Files the program wrote before there were banks: loading and saving gives their bytes back.
+    for (const char* name : {"/output/small.ksk", "/../../examples/sample.ksk"}) {
+        const std::string bytes = testing::bytesOf(std::string(TOLVANE_TEST_DATA) + name);
+        ASSERT_FALSE(bytes.empty()) << name;
+        Window w;
+        ASSERT_EQ(w.loadSheetData(bytes), std::nullopt) << name;
+        Sheet sheet = w.StringGrid1;
+        EXPECT_EQ(w.sheetFileBytes(sheet), bytes) << name;
+    }
+
     const std::string file = encodeCp932("120\r\n1\r\n,,,,,──?\r\n1,,,,,──?,,,,,,,,,,,,,,,,,,,,,1\r\n60\r\n5\r\n4\r\n1\r\nb\r\n令和\r\n");
     Window w;
     w.supplyConditions = twoBanks();
@@ -145,6 +159,7 @@ TEST(SupplyFile, WindowSettersAreOneUndoStepAndReachTheRecoveryCopy)
     const std::pair<std::function<std::optional<std::string>()>, std::string> refusedCells[] = {
         {[&] { return w.setRowBank(0, "T9"); }, "バンク「T9」は電源条件にありません。"},
         {[&] { return w.setRowBank(5, ""); }, "幹線の行ではありません。"},
+        {[&] { return w.setRowBank(2, "L1"); }, "電源のバンクは幹線の先頭行（単独幹線はその行）で指定してください。"},
         {[&] { return w.setRowBreakerIcu(0, "abc"); }, "遮断器の定格遮断容量Icu[kA]は0より大きい数値を入力してください: abc"},
         {[&] { return w.setRowMainIcu(0, "-5"); }, "主幹器具の定格遮断容量Icu[kA]は0より大きい数値を入力してください: -5"},
     };
