@@ -68,7 +68,7 @@ void TForm7::refresh()
     for (const ShortCircuitRow& row : result.rows) {
         const Sheet& sheet = main_.StringGrid1;
         StringGrid1.push_back({row.row, sheet.cell(col::BankName, row.row), sheet.cell(col::BreakerIcu, row.row),
-                               sheet.cell(col::MainIcu, row.row), shortCircuitCells(row, sheet)});
+                               sheet.cell(col::MainIcu, row.row), row.feederHead, shortCircuitCells(row, sheet)});
         if (row.failed()) ++failed;
     }
     if (supply.banks.empty())

@@ -58,6 +58,7 @@ public:
         int row = 0;                         // sheet row
         std::string bank;                    // column 27 as stored; empty: automatic
         std::string breakerIcu, mainIcu;     // columns 28 and 29 as stored
+        bool bankEditable = false;           // a feeder's head row (a single feeder's row) names the bank
         std::vector<ShortCircuitCell> cells;  // the document's columns
     };
     std::vector<GridLine> StringGrid1;

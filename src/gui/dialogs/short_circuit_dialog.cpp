@@ -75,9 +75,11 @@ private:
     Chosen chosen_;
 };
 
-bool editableColumn(int column)
+// The cells of a line the user may change: the Icu values, and the bank on a
+// feeder's head row.
+bool editable(const TForm7::GridLine& line, int column)
 {
-    return column == sccol::Bank || column == sccol::BreakerIcu || column == sccol::MainIcu;
+    return (column == sccol::Bank && line.bankEditable) || column == sccol::BreakerIcu || column == sccol::MainIcu;
 }
 
 }  // namespace
@@ -241,7 +243,7 @@ void ShortCircuitDialog::fillGrid()
             item->setFont(font);
             item->setForeground(cell.failed ? QColor(Qt::red) : kNavy);
             Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
-            if (editableColumn(c)) {
+            if (editable(line, c)) {
                 flags |= Qt::ItemIsEditable;
                 item->setBackground(kEditableCell);
             }

@@ -215,11 +215,16 @@ TEST_F(ShortCircuitWindow, GridCellsEditTheRowsColumns)
     EXPECT_EQ(main.StringGrid1.cell(col::BankName, 0), "");
     EXPECT_TRUE(host.warned.empty());
 
-    // A bad Icu is refused with its message; the cell keeps its value.
+    // A bad Icu, and a bank on a row inside a dwelling feeder, are refused
+    // with their messages; the cells keep their values.
     const DocumentState before = captureDocument(main);
     window.StringGrid1SetMainIcu(line, "abc");
-    ASSERT_EQ(host.warned.size(), 1u);
-    EXPECT_EQ(host.warned[0], "主幹器具の定格遮断容量Icu[kA]は0より大きい数値を入力してください: abc");
+    const int branch = lineOfRow(5);
+    EXPECT_TRUE(window.StringGrid1[static_cast<std::size_t>(line)].bankEditable);
+    EXPECT_FALSE(window.StringGrid1[static_cast<std::size_t>(branch)].bankEditable);
+    window.StringGrid1SetBank(branch, "T1");
+    EXPECT_EQ(host.warned, (std::vector<std::string>{"主幹器具の定格遮断容量Icu[kA]は0より大きい数値を入力してください: abc",
+                                                     "電源のバンクは幹線の先頭行（単独幹線はその行）で指定してください。"}));
     EXPECT_EQ(window.ActiveControl, "StringGrid1");
     EXPECT_EQ(captureDocument(main), before);
 
