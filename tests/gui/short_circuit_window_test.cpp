@@ -5,6 +5,8 @@
 #include <QComboBox>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMenu>
+#include <QTableView>
 #include <QPushButton>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -179,6 +181,42 @@ private slots:
         window.undoHistory().undo(main);
         QCOMPARE(main.StringGrid1.cell(col::MainIcu, 0), std::string(""));
         QVERIFY(!main.modified);
+    }
+
+    void popupMenuOpensTheWindow()
+    {
+        Forms forms;
+        gui::MainWindow window(forms);
+        forms.form1.FormCreate("/nonexistent/tolvane", {}, 1920, 1080);
+        window.resize(1584, 798);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(!forms.form1.loadSheetFile(kTwoBanks));
+        window.afterLoad();
+
+        QString caption;
+        bool opened = false;
+        whenModalOpens([&](QWidget* popup) {
+            auto* menu = qobject_cast<QMenu*>(popup);
+            QVERIFY(menu);
+            QAction* item = nullptr;
+            for (QAction* a : menu->actions())
+                if (a->objectName() == "N16") item = a;
+            QVERIFY(item && item->isEnabled());
+            caption = item->text();
+            menu->close();
+            whenModalOpens([&](QWidget* w) {
+                opened = w->objectName() == "TForm7";
+                w->close();
+            });
+            item->trigger();
+        });
+        QTableView* view = window.sheetView();
+        const QPoint p = view->visualRect(view->model()->index(0, col::Name)).center();
+        QTest::mousePress(view->viewport(), Qt::RightButton, {}, p);
+        QTest::mouseRelease(view->viewport(), Qt::RightButton, {}, p);
+        QTRY_VERIFY(opened);
+        QCOMPARE(caption, q("短絡電流計算"));
     }
 };
 
