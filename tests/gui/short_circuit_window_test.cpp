@@ -3,6 +3,7 @@
 // Icu and bank cells are edited in lists; opened from the main window, each
 // change is an undo step of the main window.
 #include <QComboBox>
+#include <QFile>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -27,6 +28,17 @@ using namespace tolvane::test;
 namespace {
 
 const std::string kTwoBanks = std::string(TOLVANE_TEST_DATA) + "/shortcircuit/two_banks.ksk";
+
+// Answers the file dialogs with one file name.
+struct SavingHost : DialogHost {
+    std::string file;
+    std::vector<std::string> proposed;
+    std::optional<std::string> chooseFile(FileDialog, std::string_view name) override
+    {
+        proposed.emplace_back(name);
+        return file;
+    }
+};
 
 // The line of the grid that shows a sheet row.
 int lineOf(const TForm7& form, int row)
@@ -65,7 +77,7 @@ class ShortCircuitWindowTest : public QObject {
 private slots:
     void fieldsButtonsAndGridReachTheDocument()
     {
-        DialogHost host;
+        SavingHost host;
         TForm1 main;
         main.host = &host;
         QVERIFY(!main.loadSheetFile(kTwoBanks));
@@ -134,6 +146,17 @@ private slots:
         QCOMPARE(host.messages.back(), std::string("遮断時間[s]は0より大きく10以下の数値を入力してください。"));
         QCOMPARE(main.supplyConditions.breakingTime, std::string("0.02"));
         QCOMPARE(QApplication::focusWidget()->objectName(), QString("Edit9"));
+
+        // PDF出力 and Excel出力 write the document where the user chose.
+        QTemporaryDir dir;
+        host.file = dir.filePath("doc").toStdString();
+        click(&dialog, "Button6");
+        QCOMPARE(host.proposed.back(), std::string("サンプルマンション_短絡電流計算書.pdf"));
+        QFile pdf(dir.filePath("doc.pdf"));
+        QVERIFY(pdf.open(QIODevice::ReadOnly));
+        QVERIFY(pdf.read(5) == "%PDF-");
+        click(&dialog, "Button7");
+        QVERIFY(QFile::exists(dir.filePath("doc.xlsx")));
 
         // Four changes: the bank, two Icu values, the row's bank.
         int steps = 0;
