@@ -36,6 +36,7 @@
 #include "app/tform1.h"
 #include "gui/auto_recovery.h"
 #include "gui/background.h"
+#include "gui/document_output.h"
 #include "gui/export_dialog.h"
 #include "gui/message_boxes.h"
 #include "gui/print/document_painter.h"
@@ -48,6 +49,7 @@
 #include "gui/return_key.h"
 #include "gui/sheet_delegate.h"
 #include "gui/sheet_model.h"
+#include "gui/dialogs/short_circuit_dialog.h"
 #include "gui/sizing_preview_dialog.h"
 #include "gui/status_line.h"
 #include "text/numbers.h"
@@ -203,6 +205,7 @@ void MainWindow::connectCommands()
     connect(button("Button24"), &QPushButton::clicked, this, output([this] { printDocument(); }));
     connect(button("ButtonPdf"), &QPushButton::clicked, this, output([this] { writePdf(); }));
     connect(button("Button18"), &QPushButton::clicked, this, [this] { runCommand([this] { form_.Button18Click(); }); });
+    connect(button("ButtonShortCircuit"), &QPushButton::clicked, this, [this] { guarded([this] { openShortCircuit(); }); });
 
     // A double-click on a row opens the entry form that fits it; so does
     // Return on the selected row.
@@ -275,41 +278,17 @@ void MainWindow::exportWorkbook()
 
 void MainWindow::printDocument()
 {
-    QPrinter printer(QPrinter::HighResolution);
-    QPrintDialog dialog(&printer, this);
-    if (dialog.exec() != QDialog::Accepted) return;
-    // A printer without A4 would cut the document off: the user decides.
-    if (auto notice = print::setA4Landscape(printer); notice && !host_->ask(*notice)) return;
-    PrintDocument document = form_.printDocument();
-    std::optional<std::string> failure = print::printOnPrinter(document, printer);
-    if (failure) host_->reportError(*failure);
-    if (document.failure) host_->warn(printFailureText(*document.failure));
+    printOnChosenPrinter(this, *host_, [this] { return form_.printDocument(); });
 }
 
 void MainWindow::writePdf()
 {
     std::string proposed = form_.proposedWorkbookPath();
     proposed.replace(proposed.size() - 5, 5, ".pdf");
-    std::optional<std::string> path = host_->chooseFile(FileDialog::SavePdf, proposed);
-    if (!path) return;
-    if (!path->ends_with(".pdf")) *path += ".pdf";
-    if (auto reason = outputOverInput(form_.FileName, *path)) {
-        host_->reportError(*reason);
-        return;
-    }
-    PrintDocument document = form_.printDocument();
-    // A print stopped by a cell writes no file: an earlier PDF stays as it was.
-    if (document.failure) {
-        host_->warn(printFailureText(*document.failure));
-        return;
-    }
-    if (std::optional<std::string> failure = print::writePdf(document, QString::fromStdString(*path))) {
-        host_->reportError(*failure);
-        return;
-    }
-    if (document.pages.empty()) return;
-    statusLine_->showWritten(u("PDFを書き出しました"), u(*path));
-    statusLine_->openFile();
+    std::optional<PdfOutcome> outcome = writePdfToChosenFile(*host_, proposed, form_.FileName, [this] { return form_.printDocument(); });
+    if (!outcome) return;
+    if (outcome->written) statusLine_->showWritten(u("PDFを書き出しました"), u(outcome->path));
+    if (outcome->complete) statusLine_->openFile();
 }
 
 void MainWindow::runCommand(const std::function<void()>& command)
@@ -415,6 +394,7 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
          }},
         {popup::SizeFeeder, "N14", u("ケーブル自動選定（この幹線）"), [this] { sizeCables(false); }},
         {popup::SizeAll, "N15", u("ケーブル自動選定（全幹線）"), [this] { sizeCables(true); }},
+        {popup::ShortCircuit, "N16", u("短絡電流計算"), [this] { openShortCircuit(); }},
     };
     int lastPosition = -1;
     for (const Item& item : items) {
@@ -430,6 +410,17 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);
     menu.exec(sheetView_->viewport()->mapToGlobal(viewportPos + QPoint(20, 0)));
+}
+
+void MainWindow::openShortCircuit()
+{
+    TForm7& window = forms_.form7;
+    // Each change of the window is a command of this one: an undo step of its
+    // own that reaches the sheet on screen and the recovery copy.
+    window.commit = [this](const std::function<void()>& change) { runCommand(change); };
+    execShortCircuit(this, *host_, window);
+    window.commit = nullptr;
+    afterCommand();
 }
 
 void MainWindow::sizeCables(bool everyFeeder)
@@ -552,6 +543,7 @@ void MainWindow::buildTopBar()
     bar->addWidget(addButton(topBar_, "ButtonPdf", "PDF出力"));
     bar->addWidget(addButton(topBar_, "Button19", "設定"));
     bar->addWidget(addButton(topBar_, "Button3", "クリッボードコピー"));
+    bar->addWidget(addButton(topBar_, "ButtonShortCircuit", "短絡電流計算"));
 
     label66_ = label(topBar_, "60Hz", Qt::yellow);
     label66_->setObjectName("Label66");

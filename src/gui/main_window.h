@@ -81,6 +81,9 @@ public:
     // "ケーブル自動選定": the preview of the feeder of the selection's top row or
     // of every feeder; 適用 writes it as one undoable command.
     void sizeCables(bool everyFeeder);
+    // "短絡電流計算": the short-circuit window; each of its changes is one
+    // undoable command.
+    void openShortCircuit();
 
 protected:
     void closeEvent(QCloseEvent* event) override;

@@ -11,8 +11,10 @@
 #include <functional>
 
 #include "app/sheet_sizing.h"
+#include "app/forms.h"
 #include "app/tform1.h"
 #include "gui/dialogs/dialog_tour.h"
+#include "gui/dialogs/short_circuit_dialog.h"
 #include "gui/export_dialog.h"
 #include "gui/main_window.h"
 #include "gui/progress_panel.h"
@@ -72,6 +74,15 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
     preview.show();
     save(&preview, "sizing_preview");
     preview.close();
+
+    // The short-circuit window over the sheet it computes.
+    TForm7& shortCircuit = window.forms().form7;
+    shortCircuit.host = &window.host();
+    shortCircuit.FormShow();
+    ShortCircuitDialog shortCircuitDialog(&window, window.host(), shortCircuit);
+    shortCircuitDialog.show();
+    save(&shortCircuitDialog, "short_circuit_window");
+    shortCircuitDialog.close();
 
     TForm6 exportDialog(&window);
     exportDialog.show();

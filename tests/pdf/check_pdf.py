@@ -99,5 +99,39 @@ class PrintPdf(unittest.TestCase):
         self.assertFalse(os.path.exists(pdf))
 
 
+class ShortCircuitPdf(unittest.TestCase):
+    """The short-circuit document written by `short-circuit --pdf`."""
+
+    def test_document_of_a_building_with_two_banks(self):
+        pdf = os.path.join(WORK, "short_circuit.pdf")
+        if os.path.exists(pdf):
+            os.remove(pdf)
+        sheet = os.path.join(FIXTURES, "..", "shortcircuit", "two_banks.ksk")
+        run = subprocess.run([CLI, "short-circuit", sheet, "--pdf", pdf], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 1, run.stderr)  # two rows fail their cable check
+        info = tool("pdfinfo", pdf)
+        self.assertIn("Pages:           2", info)
+        self.assertIn("842 x 595 pts (A4)", info)
+        for line in tool("pdffonts", pdf).splitlines()[2:]:
+            self.assertIn("IPAMincho", line)
+        first, second = pages_text(pdf)[:2]
+        for expected in ("短絡電流計算書", "建物名称", "サンプルマンション", "令和 7 年 4 月 1 日", "周波数 [Hz]：",
+                         "電源条件", "210/105", "遮断時間 t = 0.02 s", "計算条件", "架橋ポリエチレン", "135.4",
+                         "幹線保護用遮断器", "主幹器具", "28.41", "59.25", "×：ケーブルの短絡耐量不足", "P-1"):
+            self.assertIn(expected, first)
+        # The next page repeats the title block and the headings, not the head.
+        for expected in ("短絡電流計算書", "サンプルマンション", "幹線保護用遮断器", "P-2"):
+            self.assertIn(expected, second)
+        self.assertNotIn("計算条件", second)
+
+    def test_pdf_that_cannot_be_written_exits_3(self):
+        sheet = os.path.join(FIXTURES, "..", "shortcircuit", "two_banks.ksk")
+        out = os.path.join(WORK, "no_such_folder", "short_circuit.pdf")
+        run = subprocess.run([CLI, "short-circuit", sheet, "--pdf", out], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 3)
+        self.assertIn("PDF", run.stderr)
+        self.assertFalse(os.path.exists(out))
+
+
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=1)

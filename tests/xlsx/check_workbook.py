@@ -300,5 +300,54 @@ class ManyWorksheets(unittest.TestCase):
         self.assertLess(peaks[None] - fewer, 32, (fewer, peaks[None]))
 
 
+class ShortCircuitWorkbook(unittest.TestCase):
+    """The short-circuit document written by `short-circuit --xlsx`."""
+
+    def test_document_of_a_building_with_two_banks(self):
+        out = os.path.join(WORK, "short_circuit.xlsx")
+        if os.path.exists(out):
+            os.remove(out)
+        sheet = os.path.join(FIXTURES, "..", "shortcircuit", "two_banks.ksk")
+        run = subprocess.run([CLI, "short-circuit", sheet, "--xlsx", out], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 1, run.stderr)
+        wb = openpyxl.load_workbook(out)
+        self.assertEqual(wb.sheetnames, ["短絡電流計算書"])
+        ws = wb["短絡電流計算書"]
+        self.assertEqual(ws["A1"].value, "短絡電流計算書")
+        self.assertEqual(ws["F1"].value, "建物名称  サンプルマンション")
+        self.assertEqual(ws.page_setup.orientation, "landscape")
+        self.assertEqual(int(ws.page_setup.paperSize), 9)
+        self.assertEqual(ws.oddFooter.center.text, "P-&P")
+        cells = {(c.row, c.column): c for row in ws.iter_rows() for c in row if c.value is not None}
+        texts = [c.value for c in cells.values() if isinstance(c.value, str)]
+        for expected in ("電源条件", "計算条件", "架橋ポリエチレン", "幹線保護用遮断器", "主幹器具", "判定"):
+            self.assertIn(expected, texts)
+        # The bank table: names, and its numbers as numbers.
+        t1 = next(c for c in cells.values() if c.value == "T1" and c.column == 2)
+        self.assertEqual([ws.cell(t1.row, k).value for k in range(2, 8)], ["T1", "三相", 210, 500, 4.5, 1.2])
+        # The row lines under the headings: one per sheet row with a tree mark.
+        heading = next(c for c in cells.values() if c.value == "判定")
+        lines = [r for r in range(heading.row + 2, ws.max_row + 1) if ws.cell(r, 4).value]
+        self.assertEqual(len(lines), 17)
+        first = lines[0]
+        self.assertEqual(ws.cell(first, 1).value, 1)  # typed as the document's workbook types it
+        self.assertEqual(ws.cell(first, 6).value, "T1")
+        self.assertAlmostEqual(ws.cell(first, 9).value, 28.41, places=2)
+        self.assertEqual(ws.cell(first, 9).number_format, "#,##0.00")
+        failed = [r for r in lines if str(ws.cell(r, 22).value).startswith("×")]
+        self.assertEqual(len(failed), 2)
+        for r in failed:
+            self.assertEqual(ws.cell(r, 22).font.color.rgb, "FFFF0000")
+        colour = ws.cell(first, 22).font.color
+        self.assertNotEqual(colour.rgb if colour else None, "FFFF0000")
+
+    def test_workbook_that_cannot_be_written_exits_3(self):
+        sheet = os.path.join(FIXTURES, "..", "shortcircuit", "two_banks.ksk")
+        out = os.path.join(WORK, "no_such_folder", "short_circuit.xlsx")
+        run = subprocess.run([CLI, "short-circuit", sheet, "--xlsx", out], capture_output=True, text=True)
+        self.assertEqual(run.returncode, 3)
+        self.assertFalse(os.path.exists(out))
+
+
 if __name__ == "__main__":
     unittest.main(argv=sys.argv[:1], verbosity=1)

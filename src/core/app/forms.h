@@ -1,6 +1,6 @@
 // The program's windows, created once at start and kept for the whole run:
 // the main window, the feeder entry form, the cable window, the keypad, the
-// branch entry form and the current calculator. The entry forms hold
+// branch entry form, the current calculator and the short-circuit window. The entry forms hold
 // references to the windows they read and open.
 #pragma once
 
@@ -10,6 +10,7 @@
 #include "entry/tform3.h"
 #include "entry/tform4.h"
 #include "entry/tform5.h"
+#include "shortcircuit/tform7.h"
 
 namespace tolvane {
 
@@ -20,6 +21,7 @@ struct Forms {
     TForm3 form3;
     TForm4 form4{form1, form2, densen, form3};
     TForm5 form5;
+    TForm7 form7{form1};
 
     Forms() = default;
     explicit Forms(Host* host) { setHost(host); }
@@ -41,6 +43,7 @@ struct Forms {
         form2.host = host;
         form4.host = host;
         form5.host = host;
+        form7.host = host;
     }
 };
 

@@ -269,18 +269,8 @@ TypedEntry typedEntry(const std::string& text)
     return entry;
 }
 
-std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
-                                         const TitleBlock& title, const ExportProgress& progress)
+std::optional<ExportFailure> saveWorkbook(const std::string& path, const WorkbookFiller& fill, std::size_t worksheets)
 {
-    const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
-    int position = 0;
-    auto advance = [&] {
-        if (progress) progress(++position, maximum);
-    };
-    if (progress) progress(0, maximum);
-    position += plan.feeders;  // the title list
-    advance();
-
     // Written into a file of its own beside the target (through any links to
     // it) that takes the target's place only when complete, so a failed
     // export never destroys an earlier workbook and a link stays a link. The
@@ -293,9 +283,9 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
     // are made, which takes longer but keeps the largest sheet's thousands of
     // worksheets within a few hundred MB. Where the system cannot open a file
     // for each worksheet at once, the workbook is held in memory after all.
-    const bool bounded = plan.worksheets.size() > inMemoryWorksheets();
+    const bool bounded = worksheets > inMemoryWorksheets();
     std::optional<OpenFileRoom> room;
-    if (bounded) room.emplace(plan.worksheets.size());
+    if (bounded) room.emplace(worksheets);
     lxw_workbook_options options{};
     options.constant_memory = bounded && room->enough() ? LXW_TRUE : LXW_FALSE;
 #ifdef __GLIBC__
@@ -309,29 +299,8 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
 #endif
     lxw_workbook* book = workbook_new_opt(file.openName().c_str(), &options);
     if (!book) return ExportFailure{"ブックを作成できません（" + path + "）", true};
-    Formats formats(book);
-    const WorksheetTemplate templatePage = buildTemplate(title, advance);
 
-    std::optional<ExportFailure> error;
-    for (const WorksheetPlan& planned : plan.worksheets) {
-        if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR) {
-            error = ExportFailure{failure(("シート名「" + planned.name + "」が使えません").c_str(), e)};
-            break;
-        }
-        lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
-        if (!ws) {
-            error = ExportFailure{"シート「" + planned.name + "」を追加できません"};
-            break;
-        }
-        setUpPage(ws);
-        WorksheetTemplate page = templatePage;
-        for (const ItemLine& line : planned.lines) fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
-        if (lxw_error e = writeCells(ws, page, formats, options.constant_memory); e != LXW_NO_ERROR) {
-            error = ExportFailure{failure("シートを書けません", e)};
-            break;
-        }
-        advance();
-    }
+    std::optional<ExportFailure> error = fill(book);
     // The library reports a failed write only as its own kind of error; the
     // system's error number says why.
     errno = 0;
@@ -344,6 +313,39 @@ std::optional<ExportFailure> writeWorkbook(const std::string& path, const Workbo
     }
     if (auto reason = file.commit()) return ExportFailure{*reason, true};
     return std::nullopt;
+}
+
+std::optional<ExportFailure> writeWorkbook(const std::string& path, const WorkbookPlan& plan, const Sheet& sheet,
+                                         const TitleBlock& title, const ExportProgress& progress)
+{
+    const int maximum = 13 + plan.feeders + static_cast<int>(plan.worksheets.size());
+    int position = 0;
+    auto advance = [&] {
+        if (progress) progress(++position, maximum);
+    };
+    if (progress) progress(0, maximum);
+    position += plan.feeders;  // the title list
+    advance();
+
+    return saveWorkbook(path, [&](lxw_workbook* book) -> std::optional<ExportFailure> {
+        const bool inOrder = book->options.constant_memory;
+        Formats formats(book);
+        const WorksheetTemplate templatePage = buildTemplate(title, advance);
+        for (const WorksheetPlan& planned : plan.worksheets) {
+            if (lxw_error e = workbook_validate_sheet_name(book, planned.name.c_str()); e != LXW_NO_ERROR)
+                return ExportFailure{failure(("シート名「" + planned.name + "」が使えません").c_str(), e)};
+            lxw_worksheet* ws = workbook_add_worksheet(book, planned.name.c_str());
+            if (!ws) return ExportFailure{"シート「" + planned.name + "」を追加できません"};
+            setUpPage(ws);
+            WorksheetTemplate page = templatePage;
+            for (const ItemLine& line : planned.lines)
+                fillItemLine(page, sheet, line.sheetRow, line.worksheetRow, plan.variant);
+            if (lxw_error e = writeCells(ws, page, formats, inOrder); e != LXW_NO_ERROR)
+                return ExportFailure{failure("シートを書けません", e)};
+            advance();
+        }
+        return std::nullopt;
+    }, plan.worksheets.size());
 }
 
 }  // namespace tolvane

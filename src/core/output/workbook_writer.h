@@ -10,6 +10,8 @@
 #include "output/workbook_plan.h"
 #include "sheet/sheet.h"
 
+struct lxw_workbook;
+
 namespace tolvane {
 
 // Progress of a running export: position and maximum.
@@ -21,6 +23,16 @@ struct ExportFailure {
     std::string text;
     bool cannotWrite = false;  // the workbook file could not be created or saved
 };
+
+// Creates a workbook for `path`, lets `fill` add its worksheets and saves it;
+// an existing file is replaced only once the new workbook is complete. A
+// failure of `fill` writes nothing. Every workbook export goes through here.
+// `worksheets` says how many worksheets a filler that writes its rows in
+// order adds: a workbook of very many is written in constant memory (the
+// workbook's options say so to the filler); 0 keeps it in memory.
+using WorkbookFiller = std::function<std::optional<ExportFailure>(lxw_workbook*)>;
+std::optional<ExportFailure> saveWorkbook(const std::string& path, const WorkbookFiller& fill,
+                                          std::size_t worksheets = 0);
 
 // Writes the workbook to `path`; an existing file is replaced only once the
 // new workbook is complete. Returns the reason of a failure.

@@ -21,7 +21,8 @@ inline constexpr int ClearAll = 10;   // N11: "全削除"
 inline constexpr int Guide = 12;      // N13: "操作方法の表示"
 inline constexpr int SizeFeeder = 14;  // "ケーブル自動選定（この幹線）"
 inline constexpr int SizeAll = 15;     // "ケーブル自動選定（全幹線）"
-inline constexpr int ItemCount = 16;
+inline constexpr int ShortCircuit = 17;  // "短絡電流計算": the short-circuit window
+inline constexpr int ItemCount = 18;
 }  // namespace popup
 
 // What the delete item deletes.
