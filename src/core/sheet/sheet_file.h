@@ -12,6 +12,7 @@
 #include <optional>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include "sheet/sheet.h"
 
@@ -40,11 +41,34 @@ inline constexpr int kSavedBlankRows = 20;
 // Counts beyond this are not a sheet the program could have written.
 inline constexpr int kMaxFileRows = kMaxSheetRows + kSavedBlankRows;
 
+// A character the file's code page cannot hold: it is written as "?" and
+// reads back as "?". In a cell (row and column of the sheet), or, with row
+// kTitleLine, in the title block (column: the title line, 0 frequency to 5
+// era label, or kSettingsEraLine for the settings panel's era name).
+struct LostCharacter {
+    static constexpr int kTitleLine = -1;
+    static constexpr int kSettingsEraLine = 6;
+    int row = 0;
+    int column = 0;
+    std::string character;
+    friend bool operator==(const LostCharacter&, const LostCharacter&) = default;
+};
+
+// Where a lost character is, in the window's words: "12行目 負荷名称",
+// "建物名称".
+std::string lostCharacterPlace(const LostCharacter& lost);
+// One line per lost character (place and character), at most `maxLines`,
+// then how many more there are.
+std::string lostCharactersText(const std::vector<LostCharacter>& lost, std::size_t maxLines);
+
 // Builds the file's bytes (CP932, CR LF) and adjusts the sheet as saving
 // does: RowCount becomes last used row + kSavedBlankRows, the carrier cells are filled
 // for the rows' lines, then (34,0) and (30,0) are cleared again while
-// (34,1) and (34,2) keep their values until the next load.
-std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title);
+// (34,1) and (34,2) keep their values until the next load. Every character
+// that the code page cannot hold is added to `lost` when that is given, once
+// for each text it is in.
+std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title,
+                           std::vector<LostCharacter>* lost = nullptr);
 
 struct SheetFileContent {
     // The rows with the carrier cells still in place, blanks turned into
