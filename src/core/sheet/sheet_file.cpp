@@ -1,6 +1,8 @@
 #include "sheet/sheet_file.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstdio>
 #include <utility>
 #include <vector>
 
@@ -89,6 +91,23 @@ void findLostTriangles(const SheetRow& row, int r, std::vector<LostCharacter>& l
     }
 }
 
+// "U+20BB7": the character's code point, which names it also where the
+// screen's font has no picture of it.
+std::string codePointName(std::string_view utf8)
+{
+    if (utf8.empty()) return "U+?";
+    const auto byte = [&](std::size_t i) { return static_cast<unsigned char>(utf8[i]); };
+    const unsigned char lead = byte(0);
+    const std::size_t length = lead < 0x80 ? 1 : (lead >> 5) == 0x6 ? 2 : (lead >> 4) == 0xE ? 3 : (lead >> 3) == 0x1E ? 4 : 0;
+    if (length == 0 || length > utf8.size()) return "U+?";
+    static constexpr unsigned char kLeadMasks[] = {0, 0x7F, 0x1F, 0x0F, 0x07};
+    std::uint32_t code = lead & kLeadMasks[length];
+    for (std::size_t i = 1; i < length; ++i) code = (code << 6) | (byte(i) & 0x3F);
+    char text[16];
+    std::snprintf(text, sizeof text, "U+%04X", static_cast<unsigned>(code));
+    return text;
+}
+
 }  // namespace
 
 std::string lostCharacterPlace(const LostCharacter& lost)
@@ -110,7 +129,9 @@ std::string lostCharactersText(const std::vector<LostCharacter>& lost, std::size
 {
     std::string text;
     const std::size_t shown = std::min(lost.size(), maxLines);
-    for (std::size_t i = 0; i < shown; ++i) text += "・" + lostCharacterPlace(lost[i]) + "：「" + lost[i].character + "」\n";
+    for (std::size_t i = 0; i < shown; ++i)
+        text += "・" + lostCharacterPlace(lost[i]) + "：「" + lost[i].character + "」(" + codePointName(lost[i].character) +
+                ")\n";
     if (lost.size() > shown) text += "ほか " + std::to_string(lost.size() - shown) + " 箇所\n";
     return text;
 }

@@ -547,10 +547,10 @@ TEST(SheetFileCommands, TextsTheFileCannotHoldAreNamedBeforeSaving)
     w.Button2Click();
     ASSERT_EQ(w.messages.asked.size(), 1u);
     EXPECT_EQ(w.messages.asked[0], std::string(kLostCharactersQuestion) +
-                                       "・建物名称：「𠮷」\n"
-                                       "・1行目 備考：「▶」\n"
-                                       "・3行目 幹線番号又は名称：「𠮷」\n"
-                                       "・3行目 負荷名称：「😀」\n" +
+                                       "・建物名称：「𠮷」(U+20BB7)\n"
+                                       "・1行目 備考：「▶」(U+25B6)\n"
+                                       "・3行目 幹線番号又は名称：「𠮷」(U+20BB7)\n"
+                                       "・3行目 負荷名称：「😀」(U+1F600)\n" +
                                        kLostCharactersQuestionEnd);
     EXPECT_FALSE(fs::exists(path));
     EXPECT_TRUE(WindowState(w) == before);
@@ -574,7 +574,7 @@ TEST(SheetFileCommands, TextsTheFileCannotHoldAreNamedBeforeSaving)
     const fs::path out = dir / "out.ksk";
     const auto run = tolvane::test::runCli("resave '" + utf8.string() + "' '" + out.string() + "'");
     EXPECT_EQ(run.code, 0) << run.err;
-    EXPECT_NE(run.err.find("・建物名称：「𠮷」\n・1行目 負荷名称：「😀」\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find("・建物名称：「𠮷」(U+20BB7)\n・1行目 負荷名称：「😀」(U+1F600)\n"), std::string::npos) << run.err;
     EXPECT_NE(run.err.find(out.string()), std::string::npos) << run.err;
     ASSERT_EQ(reread.loadSheetFile(out.string()), std::nullopt);
     EXPECT_EQ(reread.Edit1, "?田ビル");
