@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "app/command_guard.h"
@@ -607,6 +608,11 @@ void MainWindow::buildTopBar()
     connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& t) {
         form_.Edit1 = t.toStdString();
         form_.modified = true;
+        form_.Edit1Change();
+        // Told at once, where the typing is.
+        edit1_->setToolTip(u(form_.Edit1Hint));
+        if (!form_.Edit1Hint.empty())
+            QToolTip::showText(edit1_->mapToGlobal(QPoint(0, edit1_->height())), edit1_->toolTip(), edit1_);
         titleBlockEdited();
     });
 

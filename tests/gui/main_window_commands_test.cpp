@@ -467,6 +467,18 @@ private slots:
         QCOMPARE(offered.value(QString::fromUtf8("印刷")), QString("Ctrl+P"));
     }
 
+    void theBuildingNameBoxTellsAtOnceOfCharactersTheFileCannotHold()
+    {
+        Window w;
+        auto* building = w.window.findChild<QLineEdit*>("Edit1");
+        building->setText(QString::fromUtf8("本社😀"));
+        emit building->textEdited(building->text());  // as typing does
+        QVERIFY2(building->toolTip().contains(QString::fromUtf8("「😀」(U+1F600)")), qPrintable(building->toolTip()));
+        building->setText(QString::fromUtf8("本社"));
+        emit building->textEdited(building->text());
+        QVERIFY(building->toolTip().isEmpty());
+    }
+
     void theReviewKeepsTheFailingFeedersHeadRowInView()
     {
         Window w;

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "text/cp932.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -71,6 +72,18 @@ void TForm1::FormShow()
         openNamedFile(commandLineFile);
         commandLineFile.clear();
     }
+}
+
+void TForm1::Edit1Change()
+{
+    std::vector<ReplacedCharacter> replaced;
+    encodeCp932(Edit1, &replaced);
+    Edit1Hint.clear();
+    for (const ReplacedCharacter& r : replaced) {
+        const std::string name = lostCharacterName(r.character);
+        if (Edit1Hint.find(name) == std::string::npos) Edit1Hint += name;
+    }
+    if (!Edit1Hint.empty()) Edit1Hint += " はファイルの文字コード（シフトJIS）で表せないため、「?」として保存されます";
 }
 
 void TForm1::Button124Click()

@@ -71,6 +71,9 @@ public:
 
     // ---- title block
     std::string Edit1;                // building name
+    // Beside the building-name box while it holds characters the sheet file
+    // cannot hold (they would be saved as "?"); empty otherwise.
+    std::string Edit1Hint;
     std::string Label56 = "平成";     // era label beside the date
     bool Label56Visible = true;
     std::string Edit25;               // year within the era ("元" for 1)
@@ -147,6 +150,7 @@ public:
     void FormShow();
 
     // ---- title block commands
+    void Edit1Change();     // the building name was typed: its hint
     void Button124Click();  // "TODAY"
     void Button20Click();   // era conversion "和暦←→西暦変換計算"
     void Button19Click();   // "設定": show the settings panel

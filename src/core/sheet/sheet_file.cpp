@@ -91,8 +91,7 @@ void findLostTriangles(const SheetRow& row, int r, std::vector<LostCharacter>& l
     }
 }
 
-// "U+20BB7": the character's code point, which names it also where the
-// screen's font has no picture of it.
+// "U+20BB7": the character's code point.
 std::string codePointName(std::string_view utf8)
 {
     if (utf8.empty()) return "U+?";
@@ -109,6 +108,11 @@ std::string codePointName(std::string_view utf8)
 }
 
 }  // namespace
+
+std::string lostCharacterName(std::string_view character)
+{
+    return "「" + std::string(character) + "」(" + codePointName(character) + ")";
+}
 
 std::string lostCharacterPlace(const LostCharacter& lost)
 {
@@ -129,9 +133,7 @@ std::string lostCharactersText(const std::vector<LostCharacter>& lost, std::size
 {
     std::string text;
     const std::size_t shown = std::min(lost.size(), maxLines);
-    for (std::size_t i = 0; i < shown; ++i)
-        text += "・" + lostCharacterPlace(lost[i]) + "：「" + lost[i].character + "」(" + codePointName(lost[i].character) +
-                ")\n";
+    for (std::size_t i = 0; i < shown; ++i) text += "・" + lostCharacterPlace(lost[i]) + "：" + lostCharacterName(lost[i].character) + "\n";
     if (lost.size() > shown) text += "ほか " + std::to_string(lost.size() - shown) + " 箇所\n";
     return text;
 }

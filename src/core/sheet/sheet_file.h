@@ -57,6 +57,9 @@ struct LostCharacter {
 // Where a lost character is, in the window's words: "12行目 負荷名称",
 // "建物名称".
 std::string lostCharacterPlace(const LostCharacter& lost);
+// A lost character as the notices show it: "「𠮷」(U+20BB7)"; the code point
+// names it also where the screen's font has no picture of it.
+std::string lostCharacterName(std::string_view character);
 // One line per lost character (place and character), at most `maxLines`,
 // then how many more there are.
 std::string lostCharactersText(const std::vector<LostCharacter>& lost, std::size_t maxLines);

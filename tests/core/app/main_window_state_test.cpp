@@ -149,3 +149,20 @@ TEST(Era, EraOfDatesAndWesternYears)
     EXPECT_EQ(westernYearOf("x", 1), 0);
     EXPECT_EQ(eraYearText(1), "元");
 }
+
+TEST(TitleBlock, TheBuildingNameHintNamesCharactersTheFileCannotHold)
+{
+    struct Case {
+        const char* typed;
+        const char* hint;
+    } cases[] = {
+        {"本社ビル　東棟①", ""},
+        {"𠮷田ビル😀😀", "「𠮷」(U+20BB7)「😀」(U+1F600) はファイルの文字コード（シフトJIS）で表せないため、「?」として保存されます"},
+    };
+    TForm1 form;
+    for (const auto& c : cases) {
+        form.Edit1 = c.typed;
+        form.Edit1Change();
+        EXPECT_EQ(form.Edit1Hint, c.hint) << c.typed;
+    }
+}
