@@ -6,6 +6,7 @@
 #include "app/forms.h"
 #include "app/script_host.h"
 #include "cli/command.h"
+#include "cli/open_sheet.h"
 #include "sheet/file_store.h"
 
 namespace tolvane::cli {
@@ -67,7 +68,7 @@ int runPlay(const std::vector<std::string>& args)
         return kExitReported;
     }
     if (!output.empty()) {
-        if (auto reason = forms.form1.saveSheetFile(output)) {
+        if (auto reason = saveSheet(forms.form1, output)) {
             std::cerr << output << ": " << *reason << "\n";
             return kExitCannotWrite;
         }

@@ -45,7 +45,7 @@ int runRecalc(const std::vector<std::string>& args)
     for (const FeederFailure& f : failures) std::cerr << rowReport(files[0], f.row, f.message) << "\n";
     applyDrawingChecks(form.StringGrid1);
 
-    if (auto reason = form.saveSheetFile(files[1])) {
+    if (auto reason = saveSheet(form, files[1])) {
         std::cerr << files[1] << ": " << *reason << "\n";
         return kExitCannotWrite;
     }

@@ -17,7 +17,7 @@ int runResave(const std::vector<std::string>& args)
     }
     TForm1 form;
     if (!openSheet(form, args[0])) return kExitBadInput;
-    if (auto reason = form.saveSheetFile(args[1])) {
+    if (auto reason = saveSheet(form, args[1])) {
         std::cerr << *reason << "\n";
         return kExitCannotWrite;
     }

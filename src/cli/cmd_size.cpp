@@ -116,7 +116,7 @@ int runSize(const std::vector<std::string>& args)
     }
     applySizing(form.StringGrid1, plan);
 
-    if (auto reason = form.saveSheetFile(files[1])) {
+    if (auto reason = saveSheet(form, files[1])) {
         std::cerr << files[1] << ": " << *reason << "\n";
         return kExitCannotWrite;
     }

@@ -58,6 +58,12 @@ public:
         say("ask: " + std::string(text));
         return input_.line(true).value_or("no") == "yes";
     }
+    UnsavedWork askUnsavedWork(std::string_view text) override
+    {
+        say("ask: " + std::string(text));
+        const std::string answer = input_.line(true).value_or("cancel");
+        return answer == "save" ? UnsavedWork::Save : answer == "discard" ? UnsavedWork::Discard : UnsavedWork::Cancel;
+    }
     void showKeypad(TForm3&) override { say("form: TForm3"); }
     void showCalculator(TForm5&) override { say("form: TForm5"); }
     void showCableWindow(Tdensen&) override { say("form: Tdensen"); }

@@ -12,8 +12,10 @@
 //   title                  prints the window title and the modified mark
 //
 // The channel opens with "ready HASH"; each command answers "ok N HASH": its
-// number and a hash of the work as a sheet file. Questions print "ask: TEXT" and read "yes" or "no"; messages
-// print "message: TEXT" or "error: TEXT"; the recovery copy prints
+// number and a hash of the work as a sheet file. Questions print "ask: TEXT"
+// and read "yes" or "no" (the question about unsaved work "save", "discard"
+// or "cancel"); messages print "message: TEXT" or "error: TEXT"; the
+// recovery copy prints
 // "recovery-writing" and "recovery-written" around each write. The end of
 // the input ends the program.
 #pragma once

@@ -27,6 +27,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTableView>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 #include "app/command_guard.h"
@@ -52,6 +53,7 @@
 #include "gui/dialogs/short_circuit_dialog.h"
 #include "gui/sizing_preview_dialog.h"
 #include "gui/status_line.h"
+#include "sheet/feeders.h"
 #include "text/numbers.h"
 
 namespace tolvane::gui {
@@ -179,13 +181,8 @@ void MainWindow::connectCommands()
     auto button = [this](const char* name) { return findChild<QPushButton*>(name); };
     connect(button("Button1"), &QPushButton::clicked, this,
             [this] { runReplacingCommand([this] { form_.Button1Click(); }); });
-    connect(button("Button2"), &QPushButton::clicked, this, [this] {
-        guarded([this] {
-            form_.Button2Click();
-            if (!form_.modified) undo_.markSaved(form_);
-        });
-        afterCommand();
-    });
+    connect(button("Button2"), &QPushButton::clicked, this, [this] { save(true); });
+    connect(button("ButtonSave"), &QPushButton::clicked, this, [this] { save(false); });
     connect(button("Button3"), &QPushButton::clicked, this, [this] {
         guarded([this] {
             form_.Button3Click();
@@ -228,6 +225,43 @@ void MainWindow::connectCommands()
     connect(redoAction_, &QAction::triggered, this, &MainWindow::redo);
     addAction(undoAction_);
     addAction(redoAction_);
+
+    // The file keys of every desktop program; each presses its button, and
+    // the button's tooltip names the key.
+    struct FileKey {
+        const char* button;
+        const char* caption;
+        QKeySequence key;
+    };
+    const FileKey fileKeys[] = {
+        {"Button1", "開く", QKeySequence(Qt::CTRL | Qt::Key_O)},
+        {"ButtonSave", "上書き保存", QKeySequence(Qt::CTRL | Qt::Key_S)},
+        {"Button2", "保存", QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_S)},
+        {"Button24", "印刷", QKeySequence(Qt::CTRL | Qt::Key_P)},
+    };
+    for (const FileKey& k : fileKeys) {
+        QPushButton* b = button(k.button);
+        auto* action = new QAction(u(k.caption), this);
+        action->setObjectName(QString::fromLatin1("Action") + k.button);
+        action->setShortcut(k.key);
+        action->setShortcutContext(Qt::WindowShortcut);
+        b->setToolTip(u(k.caption) + " (" + k.key.toString(QKeySequence::NativeText) + ")");
+        connect(action, &QAction::triggered, b, &QPushButton::click);
+        addAction(action);
+        fileActions_.push_back(action);
+    }
+}
+
+void MainWindow::save(bool withDialog)
+{
+    guarded([this, withDialog] {
+        if (withDialog)
+            form_.Button2Click();
+        else
+            form_.ButtonSaveClick();
+        if (!form_.modified) undo_.markSaved(form_);
+    });
+    afterCommand();
 }
 
 void MainWindow::openRow(int row, int column)
@@ -347,7 +381,11 @@ void MainWindow::copyToClipboard()
 
 void MainWindow::selectRow(int row)
 {
-    scrollSheetTo(row);
+    // The feeder's head row (No. and name) stays in view above the row when
+    // both fit on the screen.
+    const int rowHeight = std::max(sheetView_->verticalHeader()->defaultSectionSize(), 1);
+    const int visibleRows = std::max(sheetView_->viewport()->height() / rowHeight, 1);
+    scrollSheetTo(topRowShowingFeeder(form_.StringGrid1, row, visibleRows));
     sheetView_->selectRow(row);
 }
 
@@ -409,6 +447,8 @@ void MainWindow::openPopupMenu(const QPoint& viewportPos)
     menu.addSeparator();
     menu.addAction(undoAction_);
     menu.addAction(redoAction_);
+    menu.addSeparator();
+    for (QAction* action : fileActions_) menu.addAction(action);
     menu.exec(sheetView_->viewport()->mapToGlobal(viewportPos + QPoint(20, 0)));
 }
 
@@ -438,12 +478,17 @@ void MainWindow::sizeCables(bool everyFeeder)
 void MainWindow::closeEvent(QCloseEvent* event)
 {
     if (form_.modified) {
-        if (!host_->ask("保存されていない変更があります。終了してよろしいですか？")) {
+        bool mayClose = false;
+        guarded([&] { mayClose = form_.settleUnsavedWork(); });
+        if (!mayClose) {
+            // Cancelled, or the save did not happen: the window stays open.
+            afterCommand();
             event->ignore();
             return;
         }
-        // The user let the changes go: no copy of them is kept.
-        if (recovery_) recovery_->discard();
+        // The user let the changes go: no copy of them is kept. Saved work
+        // needs none either; the keeper removes it at the end.
+        if (form_.modified && recovery_) recovery_->discard();
     }
     event->accept();
 }
@@ -538,6 +583,7 @@ void MainWindow::buildTopBar()
     bar->setSpacing(4);
 
     bar->addWidget(addButton(topBar_, "Button1", "開く"));
+    bar->addWidget(addButton(topBar_, "ButtonSave", "上書き保存"));
     bar->addWidget(addButton(topBar_, "Button2", "保存"));
     bar->addWidget(addButton(topBar_, "Button24", "印刷"));
     bar->addWidget(addButton(topBar_, "ButtonPdf", "PDF出力"));
@@ -561,6 +607,11 @@ void MainWindow::buildTopBar()
     connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& t) {
         form_.Edit1 = t.toStdString();
         form_.modified = true;
+        form_.Edit1Change();
+        // Told at once, where the typing is.
+        edit1_->setToolTip(u(form_.Edit1Hint));
+        if (!form_.Edit1Hint.empty())
+            QToolTip::showText(edit1_->mapToGlobal(QPoint(0, edit1_->height())), edit1_->toolTip(), edit1_);
         titleBlockEdited();
     });
 
@@ -788,7 +839,8 @@ void MainWindow::showEvent(QShowEvent* event)
     if (shownOnce_) return;
     shownOnce_ = true;
     guarded([this] { form_.FormShow(); });
-    refreshFromModel();
+    // A sheet named on the command line has just been loaded: nothing to undo.
+    afterLoad();
     // The current cell sits on a hidden column, so no visible cell looks selected.
     sheetView_->selectionModel()->setCurrentIndex(model_->index(0, 30), QItemSelectionModel::NoUpdate);
     if (auto* check = findChild<QPushButton*>("Button25")) check->setFocus();

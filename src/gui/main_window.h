@@ -9,6 +9,7 @@
 #include <functional>
 #include <memory>
 #include <string>
+#include <vector>
 
 #include "app/undo_history.h"
 
@@ -106,6 +107,9 @@ private:
     // Runs an action of the window under the one guard: any error is shown
     // in the general error box and the program goes on.
     void guarded(const std::function<void()>& action);
+    // "保存" (the dialog) or "上書き保存": a saved sheet is the state undo
+    // calls unmodified.
+    void save(bool withDialog);
     // Opens the entry form of a row, as a double-click on it does.
     void openRow(int row, int column);
     void undo();
@@ -138,6 +142,8 @@ private:
     StatusLine* statusLine_ = nullptr;
     QAction* undoAction_ = nullptr;
     QAction* redoAction_ = nullptr;
+    // 開く, 上書き保存, 保存, 印刷 with their keys, also in the popup menu.
+    std::vector<QAction*> fileActions_;
 
     QLabel* label66_ = nullptr;   // frequency
     QLineEdit* edit1_ = nullptr;  // building name

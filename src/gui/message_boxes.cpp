@@ -36,6 +36,23 @@ bool askBox(QWidget* parent, std::string_view message)
            QMessageBox::Yes;
 }
 
+UnsavedWork askUnsavedWorkBox(QWidget* parent, std::string_view message)
+{
+    QMessageBox box(QMessageBox::Warning, QString::fromUtf8("確認"), text(message),
+                    QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel, parent);
+    box.setObjectName("UnsavedWorkBox");
+    box.button(QMessageBox::Save)->setText(QString::fromUtf8("保存(&S)"));
+    box.button(QMessageBox::Discard)->setText(QString::fromUtf8("保存しない(&N)"));
+    box.button(QMessageBox::Cancel)->setText(QString::fromUtf8("キャンセル"));
+    box.setDefaultButton(QMessageBox::Save);
+    box.setEscapeButton(QMessageBox::Cancel);
+    switch (box.exec()) {
+    case QMessageBox::Save: return UnsavedWork::Save;
+    case QMessageBox::Discard: return UnsavedWork::Discard;
+    default: return UnsavedWork::Cancel;
+    }
+}
+
 void warnBox(QWidget* parent, std::string_view message, OneButton button)
 {
     showBox(parent, QMessageBox::Warning, "警告", message, standardOf(button));

@@ -15,6 +15,7 @@ QtHost::QtHost(QWidget* window) : window_(window) {}
 void QtHost::inform(std::string_view text) { informBox(window_, text); }
 bool QtHost::ask(std::string_view text) { return askBox(window_, text); }
 void QtHost::warn(std::string_view text) { warnBox(window_, text); }
+UnsavedWork QtHost::askUnsavedWork(std::string_view text) { return askUnsavedWorkBox(window_, text); }
 void QtHost::informYes(std::string_view text) { informBox(window_, text, OneButton::Yes); }
 void QtHost::warnYes(std::string_view text) { warnBox(window_, text, OneButton::Yes); }
 void QtHost::reportError(std::string_view text) { errorBox(window_, text); }

@@ -17,6 +17,7 @@ public:
     void inform(std::string_view text) override;
     bool ask(std::string_view text) override;
     void warn(std::string_view text) override;
+    UnsavedWork askUnsavedWork(std::string_view text) override;
     void informYes(std::string_view text) override;
     void warnYes(std::string_view text) override;
     void reportError(std::string_view text) override;

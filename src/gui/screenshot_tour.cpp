@@ -110,7 +110,8 @@ void runScreenshotTour(MainWindow& window, const QString& directory)
     };
     QtHost& host = window.host();
     saveModal("message_box", [&] { host.informYes("電線・ケーブルを選択してください"); });
-    saveModal("question", [&] { host.ask("保存されていない変更があります。終了してよろしいですか？"); });
+    saveModal("question", [&] { host.ask("保存されていない変更があります。全削除してよろしいですか？"); });
+    saveModal("unsaved_work_question", [&] { host.askUnsavedWork(kUnsavedWorkQuestion); });
     saveModal("file_open_dialog", [&] { host.chooseFile(FileDialog::OpenSheet, ""); });
 
     // ---- The modal forms in each of their modes ----

@@ -39,6 +39,11 @@ public:
         return a;
     }
     void warn(std::string_view text) override { messages.emplace_back(text); }
+    UnsavedWork askUnsavedWork(std::string_view text) override
+    {
+        messages.emplace_back(text);
+        return UnsavedWork::Cancel;
+    }
     void reportError(std::string_view text) override { messages.emplace_back(text); }
     void beep() override { ++beeps; }
 

@@ -20,14 +20,21 @@
 #include <QtTest>
 
 #include <functional>
+#include <memory>
+
+#include <unistd.h>
 
 #include "app/forms.h"
 #include "app/sheet_sizing.h"
 #include "sheet/feeder_totals_sheet.h"
 #include "gui/main_window.h"
 #include "gui/status_line.h"
+#include "sheet/feeders.h"
 #include "sheet/judgement.h"
 #include "sheet/tree_marks.h"
+#include "answering_host.h"
+#include "gui/auto_recovery.h"
+#include "sheet/file_store.h"
 #include "when_modal_opens.h"
 
 using namespace tolvane;
@@ -64,6 +71,25 @@ struct Window {
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
 };
+
+// Gives the window a host that answers its boxes and dialogs from queues.
+test::AnsweringHost* answerFor(gui::MainWindow& window)
+{
+    auto host = std::make_unique<test::AnsweringHost>(&window);
+    test::AnsweringHost* raw = host.get();
+    window.useHost(std::move(host));
+    return raw;
+}
+
+std::string bytesOf(const std::string& path)
+{
+    QFile file(QString::fromStdString(path));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    const QByteArray bytes = file.readAll();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+std::string smallSheet() { return std::string(TOLVANE_TEST_DATA) + "/output/small.ksk"; }
 
 }  // namespace
 
@@ -361,6 +387,161 @@ private slots:
         QCOMPARE(opened.last(), QUrl::fromLocalFile(dir.path()));
         QTest::mouseClick(status->findChild<QWidget*>("OpenWrittenFile"), Qt::LeftButton);
         QCOMPARE(opened.last(), QUrl::fromLocalFile(path));
+    }
+
+    void aFailedOpenOrSaveKeepsTheTitleTheFileAndTheRecoveryCopysFile()
+    {
+        QTemporaryDir dir;
+        const std::string folder = dir.path().toStdString();
+        QVERIFY(!replaceFile(folder + "/fake.ksk", std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR", 16)));
+        QVERIFY(!replaceFile(folder + "/plain", "x"));
+        QVERIFY(!replaceFile(folder + "/unreadable.ksk", bytesOf(smallSheet())));
+        QFile::setPermissions(dir.filePath("unreadable.ksk"), {});
+        QVERIFY(QDir(dir.path()).mkdir("readonly"));
+        QFile::setPermissions(dir.filePath("readonly"), QFile::ReadOwner | QFile::ExeOwner);
+        const bool permissionsHold = ::geteuid() != 0;  // the administrator reads and writes past them
+
+        Window w;
+        test::AnsweringHost* host = answerFor(w.window);
+        w.window.startRecovery(folder + "/recovery", std::chrono::milliseconds(50));
+        w.window.runReplacingCommand([&] { w.forms.form1.openSheetFile(smallSheet()); });
+        QTest::keyClicks(w.window.findChild<QLineEdit*>("Edit1"), "X");
+        const QString title = w.window.windowTitle();
+        QVERIFY2(title.contains("small.ksk"), qPrintable(title));
+        QVERIFY(w.window.isWindowModified());
+        // Painting writes the drawn judgements into the sheet: painted first.
+        w.window.sheetView()->viewport()->repaint();
+        const Sheet sheet = w.forms.form1.StringGrid1;
+        std::string pathFile = w.window.recovery()->keeper().store().copyPath();
+        pathFile.replace(pathFile.rfind(".ksk"), 4, ".path");
+        QTRY_COMPARE(QString::fromStdString(bytesOf(pathFile)), QString::fromStdString(smallSheet()));
+
+        struct Case {
+            const char* what;
+            const char* button;
+            std::string file;
+            bool needsPermissions;
+        } cases[] = {
+            {"a PNG renamed .ksk", "Button1", folder + "/fake.ksk", false},
+            {"a file without read permission", "Button1", folder + "/unreadable.ksk", true},
+            {"a save under a plain file", "Button2", folder + "/plain/y.ksk", false},
+            {"a save into a read-only folder", "Button2", folder + "/readonly/y.ksk", true},
+        };
+        for (const Case& c : cases) {
+            if (c.needsPermissions && !permissionsHold) continue;
+            const std::size_t shown = host->informed.size() + host->errors.size();
+            host->unsavedAnswers = {UnsavedWork::Discard};
+            host->files = {c.file};
+            QTest::mouseClick(w.window.findChild<QPushButton*>(c.button), Qt::LeftButton);
+            QVERIFY2(host->informed.size() + host->errors.size() == shown + 1, c.what);
+            QVERIFY2(w.window.windowTitle() == title, c.what);
+            QVERIFY2(w.window.isWindowModified(), c.what);
+            QVERIFY2(w.forms.form1.FileName == smallSheet(), c.what);
+            QVERIFY2(w.forms.form1.StringGrid1 == sheet, c.what);
+            QTest::qWait(150);  // a copy written after the failure still belongs to the sheet's file
+            QVERIFY2(bytesOf(pathFile) == smallSheet(), c.what);
+        }
+        QFile::setPermissions(dir.filePath("readonly"), QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    }
+
+    void theFileKeysPressTheirButtonsAndAreNamedInTooltipsAndTheMenu()
+    {
+        QTemporaryDir dir;
+        const std::string own = dir.filePath("own.ksk").toStdString();
+        Window w;
+        test::AnsweringHost* host = answerFor(w.window);
+        TForm1& form = w.forms.form1;
+        putSingleFeeder(form, 0, "L1");
+        form.Edit1 = "本社";
+        w.window.runCommand([] {});
+
+        const struct {
+            const char* button;
+            const char* tooltip;
+        } named[] = {{"Button1", "開く (Ctrl+O)"},
+                     {"ButtonSave", "上書き保存 (Ctrl+S)"},
+                     {"Button2", "保存 (Ctrl+Shift+S)"},
+                     {"Button24", "印刷 (Ctrl+P)"}};
+        for (const auto& n : named)
+            QCOMPARE(w.window.findChild<QPushButton*>(n.button)->toolTip(), QString::fromUtf8(n.tooltip));
+
+        // A new sheet: Ctrl+S asks for a name.
+        host->files = {own};
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(host->proposed, std::vector<std::string>{"本社幹線計算書"});
+        QVERIFY(QFile::exists(QString::fromStdString(own)));
+        QVERIFY(w.window.windowTitle().contains("own.ksk"));
+
+        // With its file: Ctrl+S writes it at once, Ctrl+Shift+S proposes it.
+        QTest::keyClicks(w.window.findChild<QLineEdit*>("Edit1"), "X");
+        QVERIFY(w.window.isWindowModified());
+        w.window.activateWindow();
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(host->proposed.size(), std::size_t{1});
+        QVERIFY(!w.window.isWindowModified());
+        TForm1 reread;
+        QVERIFY(!reread.loadSheetFile(own));
+        QCOMPARE(QString::fromStdString(reread.Edit1), QString::fromUtf8("本社X"));
+        QTest::keyClick(&w.window, Qt::Key_S, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(host->proposed.back(), own);
+        QTest::keyClick(&w.window, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(host->proposed.size(), std::size_t{3});  // the open dialog
+
+        QMap<QString, QString> offered;
+        whenModalOpens([&](QWidget* popup) {
+            for (QAction* a : qobject_cast<QMenu*>(popup)->actions())
+                if (!a->isSeparator()) offered[a->text()] = a->shortcut().toString();
+            popup->close();
+        });
+        w.window.openPopupMenu(cellCentre(w.window.sheetView(), col::Name, 0));
+        QCOMPARE(offered.value(QString::fromUtf8("開く")), QString("Ctrl+O"));
+        QCOMPARE(offered.value(QString::fromUtf8("上書き保存")), QString("Ctrl+S"));
+        QCOMPARE(offered.value(QString::fromUtf8("保存")), QString("Ctrl+Shift+S"));
+        QCOMPARE(offered.value(QString::fromUtf8("印刷")), QString("Ctrl+P"));
+    }
+
+    void theBuildingNameBoxTellsAtOnceOfCharactersTheFileCannotHold()
+    {
+        Window w;
+        auto* building = w.window.findChild<QLineEdit*>("Edit1");
+        building->setText(QString::fromUtf8("本社😀"));
+        emit building->textEdited(building->text());  // as typing does
+        QVERIFY2(building->toolTip().contains(QString::fromUtf8("「😀」(U+1F600)")), qPrintable(building->toolTip()));
+        building->setText(QString::fromUtf8("本社"));
+        emit building->textEdited(building->text());
+        QVERIFY(building->toolTip().isEmpty());
+    }
+
+    void theReviewKeepsTheFailingFeedersHeadRowInView()
+    {
+        Window w;
+        test::AnsweringHost* host = answerFor(w.window);
+        TForm1& form = w.forms.form1;
+        Sheet& s = form.StringGrid1;
+        s.setRowCount(300);
+        // A dwelling feeder at rows 100 to 111 whose last branch fails.
+        s.setCell(col::No, 100, "1");
+        s.setCell(col::Name, 100, "住戸");
+        s.setCell(col::Mark, 100, std::string(mark::Head));
+        for (int r = 101; r <= 110; ++r) s.setCell(col::Mark, r, std::string(mark::Segment));
+        s.setCell(col::Mark, 111, std::string(mark::Last));
+        renumberFeeders(s);
+        s.setCell(col::Judgement, 111, "×：許容電流35%以下");
+        w.window.runCommand([] {});
+        QTest::qWait(50);  // the grown sheet's scroll range is laid out
+        QTableView* view = w.window.sheetView();
+        int top = -1, bottom = -1;
+        bool selected = false;
+        host->whileShown = [&] {
+            top = view->rowAt(0);
+            bottom = view->rowAt(view->viewport()->height() - 1);
+            selected = view->selectionModel()->isRowSelected(111, {});
+        };
+        QTest::mouseClick(w.window.findChild<QPushButton*>("Button25"), Qt::LeftButton);
+        QCOMPARE(host->informed.size(), std::size_t{1});
+        QCOMPARE(top, 100);  // the head row on top, the failing row below it
+        QVERIFY(bottom >= 111);
+        QVERIFY(selected);
     }
 
     void theTitleStripHoldsAtTheMinimumWidth()

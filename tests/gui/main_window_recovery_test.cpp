@@ -17,6 +17,7 @@
 #include "app/recovery_keeper.h"
 #include "gui/auto_recovery.h"
 #include "gui/main_window.h"
+#include "answering_host.h"
 #include "gui/qt_host.h"
 #include "sheet/file_store.h"
 #include "sheet/tree_marks.h"
@@ -26,45 +27,14 @@ using namespace std::chrono_literals;
 
 namespace {
 
-// The window's boxes and dialogs, answered without showing them.
-class AnsweringHost : public gui::QtHost {
-public:
-    using QtHost::QtHost;
-    std::vector<std::string> asked, informed, errors;
-    std::deque<bool> answers;
-    std::deque<std::string> files;
-    std::vector<std::string> proposed;
-    bool fileDialogFails = false;
-
-    void inform(std::string_view t) override { informed.emplace_back(t); }
-    void warn(std::string_view t) override { informed.emplace_back(t); }
-    void reportError(std::string_view t) override { errors.emplace_back(t); }
-    bool ask(std::string_view t) override
-    {
-        asked.emplace_back(t);
-        bool yes = !answers.empty() && answers.front();
-        if (!answers.empty()) answers.pop_front();
-        return yes;
-    }
-    std::optional<std::string> chooseFile(FileDialog, std::string_view name) override
-    {
-        proposed.emplace_back(name);
-        if (fileDialogFails) throw std::runtime_error("ファイルダイアログを開けません");
-        if (files.empty()) return std::nullopt;
-        std::string f = files.front();
-        files.pop_front();
-        return f;
-    }
-};
-
 struct Window {
     Forms forms;
     gui::MainWindow window{forms};
-    AnsweringHost* host = nullptr;
+    test::AnsweringHost* host = nullptr;
     Window()
     {
         forms.form1.FormCreate("/nonexistent/tolvane", {}, 1920, 1080);
-        auto answering = std::make_unique<AnsweringHost>(&window);
+        auto answering = std::make_unique<test::AnsweringHost>(&window);
         host = answering.get();
         window.useHost(std::move(answering));
         window.resize(1584, 798);
@@ -133,12 +103,33 @@ private slots:
         QTest::keyClicks(w.window.findChild<QLineEdit*>("Edit27"), "3");
         QTRY_VERIFY(QFile::exists(QString::fromStdString(w.copyPath())));
 
-        w.host->answers = {false};
+        w.host->unsavedAnswers = {UnsavedWork::Cancel};
         QVERIFY(!w.window.close());
         QVERIFY(QFile::exists(QString::fromStdString(w.copyPath())));
-        w.host->answers = {true};
+        w.host->unsavedAnswers = {UnsavedWork::Discard};
         QVERIFY(w.window.close());
         QVERIFY(!QFile::exists(QString::fromStdString(w.copyPath())));
+    }
+
+    void closingWithSaveWritesTheFileFirstAndStaysOpenWhenTheSaveDoesNotHappen()
+    {
+        QTemporaryDir dir;
+        Window w;
+        w.window.startRecovery(dir.filePath("recovery").toStdString(), 50ms);
+        QTest::keyClicks(w.window.findChild<QLineEdit*>("Edit1"), "Annex");
+        QTRY_VERIFY(QFile::exists(QString::fromStdString(w.copyPath())));
+
+        w.host->unsavedAnswers = {UnsavedWork::Save};  // the save dialog is cancelled
+        QVERIFY(!w.window.close());
+        QVERIFY(w.window.isWindowModified());
+        QVERIFY(QFile::exists(QString::fromStdString(w.copyPath())));
+
+        const std::string path = dir.filePath("annex.ksk").toStdString();
+        w.host->unsavedAnswers = {UnsavedWork::Save};
+        w.host->files = {path};
+        QVERIFY(w.window.close());
+        QCOMPARE(QString::fromStdString(buildingIn(path)), QString("Annex"));
+        QCOMPARE(w.host->asked, (std::vector<std::string>(2, kUnsavedWorkQuestion)));
     }
 
     void startUpOffersTheWorkOfAWindowThatStopped()

@@ -9,6 +9,7 @@
 
 #include "gui/print/fonts.h"
 #include "gui/program.h"
+#include "app/tform1.h"
 #include "gui/qt_host.h"
 #include "when_modal_opens.h"
 
@@ -88,6 +89,21 @@ private slots:
         QVERIFY(!host.ask("保存されていない変更があります。終了してよろしいですか？"));
         buttons.sort();
         QCOMPARE(buttons, (QStringList{QString::fromUtf8("いいえ(&N)"), QString::fromUtf8("はい(&Y)")}));
+
+        // Unsaved work: three answers, each button giving its own.
+        const struct {
+            QMessageBox::StandardButton press;
+            UnsavedWork answer;
+        } unsaved[] = {{QMessageBox::Save, UnsavedWork::Save},
+                       {QMessageBox::Discard, UnsavedWork::Discard},
+                       {QMessageBox::Cancel, UnsavedWork::Cancel}};
+        for (const auto& u : unsaved) {
+            answer(u.press);
+            QVERIFY(host.askUnsavedWork(kUnsavedWorkQuestion) == u.answer);
+            buttons.sort();
+            QCOMPARE(buttons, (QStringList{QString::fromUtf8("キャンセル"), QString::fromUtf8("保存(&S)"),
+                                           QString::fromUtf8("保存しない(&N)")}));
+        }
     }
 
     void installedFacesStandInForTheProgramsFontNames()

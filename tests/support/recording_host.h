@@ -17,6 +17,7 @@ public:
     std::vector<std::string> messages;             // every text above, in the order shown
     std::vector<std::string> withYesButton;        // the one-button boxes whose button reads "はい"
     std::deque<bool> answers;                      // for ask(); empty -> No
+    std::deque<UnsavedWork> unsavedAnswers;        // for askUnsavedWork(); empty -> キャンセル
     std::deque<std::optional<std::string>> files;  // for chooseFile(); empty -> cancel
     std::vector<std::string> proposedNames;
     std::deque<std::optional<std::string>> items;  // for chooseItem(); empty -> cancel
@@ -32,6 +33,14 @@ public:
         return a;
     }
     void warn(std::string_view t) override { record(warned, t); }
+    UnsavedWork askUnsavedWork(std::string_view t) override
+    {
+        record(asked, t);
+        if (unsavedAnswers.empty()) return UnsavedWork::Cancel;
+        UnsavedWork a = unsavedAnswers.front();
+        unsavedAnswers.pop_front();
+        return a;
+    }
     void informYes(std::string_view t) override
     {
         withYesButton.emplace_back(t);

@@ -1,6 +1,9 @@
 #include "app/era.h"
 
 #include <ctime>
+#include <optional>
+
+#include "text/numbers.h"
 
 namespace tolvane {
 
@@ -36,6 +39,14 @@ EraYear eraOf(const CivilDate& date)
     for (const auto& era : kEras)
         if (notBefore(date, era.start)) return {era.name, date.year - era.start.year + 1};
     return {};
+}
+
+EraYear eraOfDocumentDate(int year, std::string_view month, std::string_view day)
+{
+    const std::optional<int> m = tryParseWhole(month);
+    const std::optional<int> d = tryParseWhole(day);
+    if (m && d && *m >= 1 && *m <= 12 && *d >= 1 && *d <= 31) return eraOf({year, *m, *d});
+    return eraOf({year, 12, 31});
 }
 
 std::string eraYearText(int year) { return year == 1 ? "元" : std::to_string(year); }

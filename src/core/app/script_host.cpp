@@ -1,5 +1,7 @@
 #include "app/script_host.h"
 
+#include <algorithm>
+
 #include <span>
 #include <string_view>
 
@@ -256,7 +258,19 @@ bool ScriptHost::ask(std::string_view text)
     const ScriptLine& line = take(answers_, "answer");
     const std::string& answer = line.words.at(1);
     out_ << "question: " << text << " -> " << answer << "\n";
+    if (answer != "yes" && answer != "no") fail(line, "answer yes or no for this question");
     return answer == "yes";
+}
+
+UnsavedWork ScriptHost::askUnsavedWork(std::string_view text)
+{
+    const ScriptLine& line = take(answers_, "answer");
+    const std::string& answer = line.words.at(1);
+    out_ << "question: " << text << " -> " << answer << "\n";
+    if (answer == "save") return UnsavedWork::Save;
+    if (answer == "discard") return UnsavedWork::Discard;
+    if (answer != "cancel") fail(line, "answer save, discard or cancel for this question");
+    return UnsavedWork::Cancel;
 }
 
 void ScriptHost::showKeypad(TForm3& keypad)
@@ -332,7 +346,9 @@ bool ScriptHost::queue(const ScriptLine& line)
     const std::string& command = line.words[0];
     const std::size_t args = line.words.size() - 1;
     if (command == "answer") {
-        if (args != 1 || (line.words[1] != "yes" && line.words[1] != "no")) fail(line, "answer yes or no");
+        static const std::string kAnswers[] = {"yes", "no", "save", "discard", "cancel"};
+        if (args != 1 || std::find(std::begin(kAnswers), std::end(kAnswers), line.words[1]) == std::end(kAnswers))
+            fail(line, "answer yes|no|save|discard|cancel");
         answers_.push_back(line);
     } else if (command == "keypad") {
         if (args != 1) fail(line, "keypad KEYS|cancel");

@@ -12,6 +12,7 @@
 //   dblclick-control CONTROL    the clearing double-click
 //   show CONTROL                prints "CONTROL = TEXT" of the open form
 //   answer yes|no               queued for the next question
+//   answer save|discard|cancel  queued for the next question about unsaved work
 //   keypad KEYS|cancel          queued for the next keypad
 //   calculator TAB INPUT V PF% single|three   queued for the next calculator;
 //                               V or the circuit "-" keeps what it opened with
@@ -64,6 +65,7 @@ public:
 
     void inform(std::string_view text) override;
     bool ask(std::string_view text) override;
+    UnsavedWork askUnsavedWork(std::string_view text) override;
     void warn(std::string_view text) override;
     void reportError(std::string_view text) override;
     void beep() override;

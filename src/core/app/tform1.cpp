@@ -2,6 +2,7 @@
 
 #include <filesystem>
 
+#include "text/cp932.h"
 #include "text/numbers.h"
 
 namespace tolvane {
@@ -53,10 +54,7 @@ WindowSize TForm1::FormCreate(const std::string& programPath, const std::vector<
     kidou = 0;
     Button124Click();
     modified = false;
-    if (!args.empty()) {
-        FileName = args.front();
-        Button8Click();
-    }
+    if (!args.empty()) commandLineFile = args.front();
     return size;
 }
 
@@ -67,8 +65,25 @@ void TForm1::FormShow()
     Panel6Visible = false;
     Button20Click();
     Button22Click();
-    // A sheet file opened from the command line keeps the era of its date.
-    if (FileName.empty()) Label56 = Edit2;
+    Label56 = Edit2;
+    // A sheet named on the command line opens over the settings, exactly as
+    // "開く" would open it in this window.
+    if (!commandLineFile.empty()) {
+        openNamedFile(commandLineFile);
+        commandLineFile.clear();
+    }
+}
+
+void TForm1::Edit1Change()
+{
+    std::vector<ReplacedCharacter> replaced;
+    encodeCp932(Edit1, &replaced);
+    Edit1Hint.clear();
+    for (const ReplacedCharacter& r : replaced) {
+        const std::string name = lostCharacterName(r.character);
+        if (Edit1Hint.find(name) == std::string::npos) Edit1Hint += name;
+    }
+    if (!Edit1Hint.empty()) Edit1Hint += " はファイルの文字コード（シフトJIS）で表せないため、「?」として保存されます";
 }
 
 void TForm1::Button124Click()
@@ -78,8 +93,7 @@ void TForm1::Button124Click()
     Edit2 = era.era;
     Label56 = era.era;
     Edit3 = std::to_string(d.year);
-    int year = d.year - 2018;
-    Edit25 = eraYearText(year);
+    Edit25 = eraYearText(era.year);
     Edit26 = std::to_string(d.month);
     Edit27 = std::to_string(d.day);
     modified = true;
@@ -87,33 +101,23 @@ void TForm1::Button124Click()
 
 void TForm1::Button20Click()
 {
-    CivilDate d = today();
-    int y0 = d.year;
-    std::string dText = std::to_string(y0 - 2018);
+    const CivilDate d = today();
+    // The year box of the 西暦 display holds this year's count in its era.
+    const std::string dText = std::to_string(eraOf(d).year);
     if (Label56.empty()) {
         Edit2 = eraOf(d).era;
         Label56 = Edit2;
     }
     if (!Edit3Visible) {
-        // 和暦 display: the western year decides era and year within it.
-        int y = hasValue(Edit3) ? parseWhole(Edit3) : y0;
-        std::string era;
-        int year = 0;
-        if (y >= 2019) {
-            era = "令和";
-            year = y - 2018;
-        } else if (y >= 1989) {
-            era = "平成";
-            year = y - 1988;
-        } else if (y >= 1926) {
-            era = "昭和";
-            year = y - 1925;
-        } else {
-            return;
-        }
-        Edit2 = era;
-        Label56 = era;
-        Edit25 = eraYearText(year);
+        // 和暦 display: the western year, with the month and day in the year
+        // an era began, decides era and year within it; years before 昭和
+        // change nothing.
+        const int y = hasValue(Edit3) ? parseWhole(Edit3) : d.year;
+        if (y < kEarliestEraYear) return;
+        const EraYear era = eraOfDocumentDate(y, Edit26, Edit27);
+        Edit2 = era.era;
+        Label56 = era.era;
+        Edit25 = eraYearText(era.year);
     } else {
         // 西暦 display: era and year within it give the western year.
         int e = 0;
@@ -123,9 +127,9 @@ void TForm1::Button20Click()
             e = parseWhole(Edit25);
         else
             e = parseWhole(dText);
-        int base = Label56 == "令和" ? 2018 : Label56 == "平成" ? 1988 : Label56 == "昭和" ? 1925 : 0;
-        if (base == 0) return;
-        Edit3 = std::to_string(e + base);
+        const int western = westernYearOf(Label56, e);
+        if (western < kEarliestEraYear) return;
+        Edit3 = std::to_string(western);
         Edit2 = Label56;
         Edit25 = dText;
     }

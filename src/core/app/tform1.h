@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <functional>
 #include <optional>
+#include <utility>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "output/workbook_writer.h"
 #include "sheet/popup_menu.h"
 #include "sheet/sheet.h"
+#include "sheet/sheet_file.h"
 #include "shortcircuit/short_circuit.h"
 #include "shortcircuit/supply.h"
 
@@ -28,6 +30,14 @@ class Host;
 inline constexpr const char* kWindowCaption = "Tolvane　Ver" TOLVANE_VERSION;
 // Begins the message of a sheet file that cannot be loaded; the reason follows.
 inline constexpr const char* kLoadFailedMessage = "ファイルを読み込めませんでした: ";
+// Asked before unsaved work would be lost (closing, opening another sheet):
+// 保存 / 保存しない / キャンセル.
+inline constexpr const char* kUnsavedWorkQuestion = "保存されていない変更があります。変更を保存しますか？";
+// Asked before saving texts that the sheet file cannot hold; the list of
+// them goes between the two parts.
+inline constexpr const char* kLostCharactersQuestion =
+    "次の文字はファイルの文字コード（シフトJIS）で表せないため、「?」として保存されます。\n";
+inline constexpr const char* kLostCharactersQuestionEnd = "このまま保存しますか？";
 // A command that would grow the sheet beyond its row limit is refused with this.
 inline constexpr const char* kSheetFullMessage = "シートの行数が上限の100,000行を超えるため、実行できません。";
 inline constexpr int kInitialClientWidth = 1584;
@@ -63,6 +73,9 @@ public:
 
     // ---- title block
     std::string Edit1;                // building name
+    // Beside the building-name box while it holds characters the sheet file
+    // cannot hold (they would be saved as "?"); empty otherwise.
+    std::string Edit1Hint;
     std::string Label56 = "平成";     // era label beside the date
     bool Label56Visible = true;
     std::string Edit25;               // year within the era ("元" for 1)
@@ -144,6 +157,7 @@ public:
     void FormShow();
 
     // ---- title block commands
+    void Edit1Change();     // the building name was typed: its hint
     void Button124Click();  // "TODAY"
     void Button20Click();   // era conversion "和暦←→西暦変換計算"
     void Button19Click();   // "設定": show the settings panel
@@ -167,21 +181,41 @@ public:
     std::optional<std::string> loadSheetFile(const std::string& path);
     // The same from the file's bytes.
     std::optional<std::string> loadSheetData(std::string_view bytes);
-    // Writes the sheet and title block to `path` as "保存" does (no dialog).
-    // The previous file survives any failure. Returns the reason of a failure.
-    std::optional<std::string> saveSheetFile(const std::string& path);
+    // Writes the sheet and title block to `path` as "保存" does (no dialog,
+    // no question). The previous file survives any failure. Returns the
+    // reason of a failure. The characters that became "?" go to `lost` when
+    // that is given.
+    std::optional<std::string> saveSheetFile(const std::string& path, std::vector<LostCharacter>* lost = nullptr);
     // The bytes of a sheet file holding `sheet` with this window's title block
     // and settings; `sheet` is adjusted as saving adjusts it.
-    std::string sheetFileBytes(Sheet& sheet) const;
+    std::string sheetFileBytes(Sheet& sheet, std::vector<LostCharacter>* lost = nullptr) const;
+    // The era and year within it (as the year box writes it) that the file
+    // keeps for the document date. In the 西暦 display the western year box
+    // decides them, with the month and day for the year an era began.
+    std::pair<std::string, std::string> documentEraYear() const;
     // Applies the bytes of a "set.ini"; returns the reason when it is short.
     std::optional<std::string> loadSettingsData(std::string_view bytes);
 
-    void Button1Click();   // "開く": confirm unsaved work, choose a file, load it
+    void Button1Click();   // "開く": settle unsaved work, choose a file, load it
     // A sheet file named without the open dialog (dropped on the window):
-    // confirms unsaved work and loads it, as "開く" does.
+    // settles unsaved work and loads it, as "開く" does.
     void openSheetFile(const std::string& path);
-    void Button2Click();   // "保存": choose a file name, save
-    void Button8Click();   // "読込": load the file named by FileName
+    // "保存": the save dialog proposes the sheet's own file (name and folder)
+    // when it has one, else the building name + "幹線計算書"; then saves.
+    void Button2Click();
+    // "上書き保存": writes the sheet's own file without a dialog; a sheet
+    // without a file goes to "保存".
+    void ButtonSaveClick();
+    // "読込": load the file named by FileName. A file that cannot be loaded
+    // leaves the window as it was (sheet, title block, FileName).
+    void Button8Click();
+    // Before unsaved work would be lost: asks 保存 / 保存しない / キャンセル.
+    // True when the work may go (saved, or let go, or nothing unsaved);
+    // false when the user cancelled or the save did not happen.
+    bool settleUnsavedWork();
+    // The file named on the command line, loaded when the window is first
+    // shown (after set.ini, so that it shows what "開く" would show).
+    std::string commandLineFile;
     void Button21Click();  // "設定保存": write set.ini in the program's folder
     void Button22Click();  // "設定読込": read set.ini when it exists
 
@@ -259,8 +293,15 @@ public:
     int frequency() const { return RadioButton1 ? 60 : RadioButton2 ? 50 : 0; }
 
 private:
-    // True when nothing unsaved would be lost, or the user agrees to lose it.
-    bool mayReplaceWork();
+    // Loads `path` and takes its name; on failure warns and changes nothing.
+    bool openNamedFile(const std::string& path);
+    // Saves to `path` after asking about texts the file cannot hold; on
+    // success the window takes the name. False when cancelled or failed (the
+    // failure reported); the window is then as it was.
+    bool saveNamedFile(const std::string& path);
+    bool saveWithDialog();
+    // "上書き保存": the sheet's own file, or the dialog when it has none.
+    bool saveToOwnFile();
 };
 
 }  // namespace tolvane

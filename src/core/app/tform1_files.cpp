@@ -15,8 +15,6 @@ namespace tolvane {
 
 namespace {
 
-constexpr const char* kOpenQuestion = "作業中のデーターが消失します。開いてよろしいですか？";
-
 // Western year of the document date an era label and year box stand for;
 // 0 when they name no known era or no year.
 int documentWesternYear(const std::string& era, const std::string& yearText)
@@ -95,16 +93,29 @@ std::optional<std::string> TForm1::loadSheetData(std::string_view bytes)
     return std::nullopt;
 }
 
-std::string TForm1::sheetFileBytes(Sheet& sheet) const
+std::pair<std::string, std::string> TForm1::documentEraYear() const
 {
-    SheetFileCarriers carriers{Label56, RadioButton4 ? "4" : "3", RadioButton6 ? "6" : "5", Edit2};
-    SheetFileTitle title{RadioButton1 ? "60" : RadioButton2 ? "50" : "0", Edit25, Edit26, Edit27, Edit1, Label56};
-    return writeSheetFile(sheet, carriers, title, supplyBlockLines(supplyConditions));
+    if (Edit3Visible) {
+        const std::optional<int> year = tryParseWhole(Edit3);
+        if (year && *year >= kEarliestEraYear) {
+            const EraYear era = eraOfDocumentDate(*year, Edit26, Edit27);
+            return {era.era, eraYearText(era.year)};
+        }
+    }
+    return {Label56, Edit25};
 }
 
-std::optional<std::string> TForm1::saveSheetFile(const std::string& path)
+std::string TForm1::sheetFileBytes(Sheet& sheet, std::vector<LostCharacter>* lost) const
 {
-    if (auto reason = replaceFile(path, sheetFileBytes(StringGrid1))) return reason;
+    const auto [era, year] = documentEraYear();
+    SheetFileCarriers carriers{era, RadioButton4 ? "4" : "3", RadioButton6 ? "6" : "5", Edit2};
+    SheetFileTitle title{RadioButton1 ? "60" : RadioButton2 ? "50" : "0", year, Edit26, Edit27, Edit1, era};
+    return writeSheetFile(sheet, carriers, title, supplyBlockLines(supplyConditions), lost);
+}
+
+std::optional<std::string> TForm1::saveSheetFile(const std::string& path, std::vector<LostCharacter>* lost)
+{
+    if (auto reason = replaceFile(path, sheetFileBytes(StringGrid1, lost))) return reason;
     modified = false;
     recoveredFile.clear();
     return std::nullopt;
@@ -147,43 +158,95 @@ std::optional<std::string> TForm1::loadSettingsData(std::string_view bytes)
     return reason;
 }
 
-bool TForm1::mayReplaceWork()
+bool TForm1::settleUnsavedWork()
 {
-    return !modified || (host && host->ask(kOpenQuestion));
+    if (!modified) return true;
+    if (!host) return false;
+    switch (host->askUnsavedWork(kUnsavedWorkQuestion)) {
+    case UnsavedWork::Save:
+        return saveToOwnFile();
+    case UnsavedWork::Discard:
+        return true;
+    case UnsavedWork::Cancel:
+        break;
+    }
+    return false;
+}
+
+bool TForm1::openNamedFile(const std::string& path)
+{
+    if (auto reason = loadSheetFile(path)) {
+        if (host) host->warn(kLoadFailedMessage + *reason);
+        return false;
+    }
+    FileName = path;
+    return true;
 }
 
 void TForm1::Button1Click()
 {
-    if (!host || !mayReplaceWork()) return;
-    std::optional<std::string> path = host->chooseFile(FileDialog::OpenSheet, "");
+    if (!host || !settleUnsavedWork()) return;
+    std::optional<std::string> path = host->chooseFile(FileDialog::OpenSheet, FileName);
     if (!path) return;
-    FileName = *path;
-    Button8Click();
+    openNamedFile(*path);
 }
 
 void TForm1::openSheetFile(const std::string& path)
 {
-    if (!mayReplaceWork()) return;
+    if (!settleUnsavedWork()) return;
+    openNamedFile(path);
+}
+
+bool TForm1::saveNamedFile(const std::string& path)
+{
+    // Written from a copy: the sheet stays as the user sees it until the
+    // file is there.
+    Sheet sheet = StringGrid1;
+    std::vector<LostCharacter> lost;
+    const std::string bytes = sheetFileBytes(sheet, &lost);
+    if (!lost.empty()) {
+        const std::string question = kLostCharactersQuestion + lostCharactersText(lost, 20) + kLostCharactersQuestionEnd;
+        if (!host || !host->ask(question)) return false;
+    }
+    if (auto reason = replaceFile(path, bytes)) {
+        if (host) host->reportError(*reason);
+        return false;
+    }
+    StringGrid1 = std::move(sheet);
     FileName = path;
-    Button8Click();
+    modified = false;
+    recoveredFile.clear();
+    return true;
 }
 
-void TForm1::Button2Click()
+bool TForm1::saveWithDialog()
 {
-    if (!host) return;
-    const std::string proposed = recoveredFile.empty() ? Edit1 + "幹線計算書" : recoveredFile;
+    if (!host) return false;
+    // Recovered work proposes the file it belongs to; a sheet from a file
+    // that file; a new sheet a name from its building.
+    const std::string proposed = !recoveredFile.empty() ? recoveredFile
+                                 : !FileName.empty()    ? FileName
+                                                        : Edit1 + "幹線計算書";
     std::optional<std::string> path = host->chooseFile(FileDialog::SaveSheet, proposed);
-    if (!path) return;
-    FileName = *path;
-    if (!FileName.ends_with("ksk")) FileName += ".ksk";
-    if (auto reason = saveSheetFile(FileName)) host->reportError(*reason);
+    if (!path) return false;
+    std::string target = *path;
+    if (!target.ends_with("ksk")) target += ".ksk";
+    return saveNamedFile(target);
 }
 
-void TForm1::Button8Click()
+void TForm1::Button2Click() { saveWithDialog(); }
+
+bool TForm1::saveToOwnFile()
 {
-    if (auto reason = loadSheetFile(FileName))
-        if (host) host->warn(kLoadFailedMessage + *reason);
+    // Recovered work has not been confirmed for its file yet: the dialog
+    // shows where it will go.
+    if (FileName.empty() || !recoveredFile.empty()) return saveWithDialog();
+    return saveNamedFile(FileName);
 }
+
+void TForm1::ButtonSaveClick() { saveToOwnFile(); }
+
+void TForm1::Button8Click() { openNamedFile(FileName); }
 
 void TForm1::Button21Click()
 {

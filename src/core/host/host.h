@@ -24,6 +24,9 @@ enum class FileDialog {
     SaveWorkbook,
 };
 
+// The answer to the question about unsaved work before it would be lost.
+enum class UnsavedWork { Save, Discard, Cancel };
+
 class Host {
 public:
     virtual ~Host() = default;
@@ -31,6 +34,8 @@ public:
     virtual void inform(std::string_view text) = 0;       // information box, one button (OK)
     virtual bool ask(std::string_view text) = 0;          // warning question; Yes -> true
     virtual void warn(std::string_view text) = 0;         // warning box, one button (OK)
+    // Warning question with the buttons "保存", "保存しない" and "キャンセル".
+    virtual UnsavedWork askUnsavedWork(std::string_view text) = 0;
     // The same boxes with their one button reading "はい" (Yes): the notices
     // of the entry forms and the reports of "判定の確認". A host that draws no
     // buttons shows them as the plain boxes.
@@ -38,7 +43,8 @@ public:
     virtual void warnYes(std::string_view text) { warn(text); }
     virtual void reportError(std::string_view text) = 0;  // the general error box
     virtual void beep() = 0;
-    // Brings a sheet row into view and selects it (before a report about it).
+    // Brings a sheet row into view and selects it (before a report about it),
+    // with its feeder's head row above it when both fit on the screen.
     virtual void scrollToRow(int /*row*/) {}
 
     virtual void showKeypad(TForm3& keypad) = 0;

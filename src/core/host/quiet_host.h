@@ -1,5 +1,5 @@
 // A host that shows nothing: every message is dropped, every question is
-// answered "No", no form opens and no file is chosen. Hosts that only watch
+// answered "No" (the question about unsaved work "キャンセル"), no form opens and no file is chosen. Hosts that only watch
 // some of these (a command-line tool, a test, the screenshot tour) override
 // what they need.
 #pragma once
@@ -13,6 +13,7 @@ public:
     void inform(std::string_view) override {}
     bool ask(std::string_view) override { return false; }
     void warn(std::string_view) override {}
+    UnsavedWork askUnsavedWork(std::string_view) override { return UnsavedWork::Cancel; }
     void reportError(std::string_view) override {}
     void beep() override {}
     void showKeypad(TForm3&) override {}

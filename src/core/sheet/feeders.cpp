@@ -45,4 +45,19 @@ int FeederEnds::rowsFrom(int head, const std::string& number) const
     return it == last_.end() || it->second < head ? 1 : it->second - head + 1;
 }
 
+int feederHeadRow(const Sheet& sheet, int row)
+{
+    const std::string& number = sheet.cell(col::FeederNo, row);
+    if (number.empty()) return row;
+    int head = row;
+    while (head > 0 && sheet.cell(col::FeederNo, head - 1) == number) --head;
+    return head;
+}
+
+int topRowShowingFeeder(const Sheet& sheet, int row, int visibleRows)
+{
+    const int head = feederHeadRow(sheet, row);
+    return row - head < visibleRows ? head : row;
+}
+
 }  // namespace tolvane

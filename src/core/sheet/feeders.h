@@ -35,4 +35,12 @@ private:
     std::unordered_map<std::string, int> last_;
 };
 
+// The head row (No. and name) of the feeder that row `row` belongs to: the
+// first of the rows above it that carry its number in column 26; `row`
+// itself when it belongs to no feeder.
+int feederHeadRow(const Sheet& sheet, int row);
+// The top row of a screen of `visibleRows` rows that shows `row` under its
+// feeder's head row when both fit; `row` itself when they do not.
+int topRowShowingFeeder(const Sheet& sheet, int row, int visibleRows);
+
 }  // namespace tolvane

@@ -49,14 +49,40 @@ inline constexpr int kSavedBlankRows = 20;
 inline constexpr int kMaxFileLastRow = kMaxSheetRows - 1;
 inline constexpr int kMaxFileRowCount = kMaxFileLastRow + kSavedBlankRows;
 
+// A character the file's code page cannot hold: it is written as "?" and
+// reads back as "?". In a cell (row and column of the sheet), or, with row
+// kTitleLine, in the title block (column: the title line, 0 frequency to 5
+// era label, kSettingsEraLine for the settings panel's era name, kExtraLines
+// for the lines after the era line: the short-circuit supply conditions).
+struct LostCharacter {
+    static constexpr int kTitleLine = -1;
+    static constexpr int kSettingsEraLine = 6;
+    static constexpr int kExtraLines = 7;
+    int row = 0;
+    int column = 0;
+    std::string character;
+    friend bool operator==(const LostCharacter&, const LostCharacter&) = default;
+};
+
+// Where a lost character is, in the window's words: "12行目 負荷名称",
+// "建物名称".
+std::string lostCharacterPlace(const LostCharacter& lost);
+// A lost character as the notices show it: "「𠮷」(U+20BB7)"; the code point
+// names it also where the screen's font has no picture of it.
+std::string lostCharacterName(std::string_view character);
+// One line per lost character (place and character), at most `maxLines`,
+// then how many more there are.
+std::string lostCharactersText(const std::vector<LostCharacter>& lost, std::size_t maxLines);
+
 // Builds the file's bytes (CP932, CR LF) and adjusts the sheet as saving
 // does: the count line is last used row + kSavedBlankRows and RowCount becomes
 // that, at most kMaxSheetRows; the carrier cells are filled
 // for the rows' lines, then (34,0) and (30,0) are cleared again while
 // (34,1) and (34,2) keep their values until the next load.
-// `extraLines` follow the era line.
+// `extraLines` follow the era line. Every character that the code page cannot
+// hold is added to `lost` when that is given, once for each text it is in.
 std::string writeSheetFile(Sheet& sheet, const SheetFileCarriers& carriers, const SheetFileTitle& title,
-                           std::span<const std::string> extraLines = {});
+                           std::span<const std::string> extraLines = {}, std::vector<LostCharacter>* lost = nullptr);
 
 struct SheetFileContent {
     // The rows with the carrier cells still in place, blanks turned into

@@ -26,7 +26,7 @@ void readTextLines(std::string_view bytes, TextLines& out)
     }
 }
 
-std::string writeTextLines(const std::vector<std::string>& lines)
+std::string writeTextLines(const std::vector<std::string>& lines, std::vector<UnheldCharacter>* unheld)
 {
     std::size_t size = 0;
     for (const auto& line : lines) size += line.size() + 2;
@@ -37,6 +37,8 @@ std::string writeTextLines(const std::vector<std::string>& lines)
     constexpr std::string_view triangle = "▶";
     std::string text;
     text.reserve(size);
+    std::vector<std::size_t> lineEnds;  // offset in `text` just past each line's CR LF
+    if (unheld) lineEnds.reserve(lines.size());
     for (const auto& line : lines) {
         std::size_t from = 0;
         for (std::size_t at; (at = line.find(triangle, from)) != std::string::npos; from = at + triangle.size()) {
@@ -45,8 +47,17 @@ std::string writeTextLines(const std::vector<std::string>& lines)
         }
         text.append(line, from);
         text += "\r\n";
+        if (unheld) lineEnds.push_back(text.size());
     }
-    return encodeCp932(text);
+    if (!unheld) return encodeCp932(text);
+
+    std::vector<ReplacedCharacter> replaced;
+    std::string bytes = encodeCp932(text, &replaced);
+    for (auto& r : replaced) {
+        const auto end = std::upper_bound(lineEnds.begin(), lineEnds.end(), r.offset);
+        unheld->push_back({static_cast<std::size_t>(end - lineEnds.begin()), std::move(r.character)});
+    }
+    return bytes;
 }
 
 }  // namespace tolvane

@@ -24,7 +24,16 @@ struct TextLines {
 // a line end after the last line does not start another line.
 void readTextLines(std::string_view bytes, TextLines& out);
 
-// Lines as the bytes of a file: CP932, each line ended by CR LF.
-std::string writeTextLines(const std::vector<std::string>& lines);
+// A character the code page cannot hold, written as "?", and the index of
+// the line it is on.
+struct UnheldCharacter {
+    std::size_t line = 0;
+    std::string character;
+};
+
+// Lines as the bytes of a file: CP932, each line ended by CR LF. The tree
+// marks' "▶" is written as "?" as the file format has it; every other
+// character that became "?" is added to `unheld` when that is given.
+std::string writeTextLines(const std::vector<std::string>& lines, std::vector<UnheldCharacter>* unheld = nullptr);
 
 }  // namespace tolvane

@@ -180,10 +180,17 @@ bool isUtf8(std::string_view bytes)
 
 }  // namespace
 
-std::string encodeCp932(std::string_view utf8)
+std::string encodeCp932(std::string_view utf8, std::vector<ReplacedCharacter>* replaced)
 {
     Iconv cv("CP932", "UTF-8");
-    return cv.runAsciiDirect(utf8, "?", utf8SequenceLength, oneByte);
+    // Iconv works on the text itself (runs of it), so where it stops lies
+    // inside `utf8`.
+    auto skip = [&](const char* at, std::size_t left) {
+        const std::size_t n = utf8SequenceLength(at, left);
+        if (replaced) replaced->push_back({static_cast<std::size_t>(at - utf8.data()), std::string(at, n)});
+        return n;
+    };
+    return cv.runAsciiDirect(utf8, "?", skip, oneByte);
 }
 
 std::string decodeCp932(std::string_view bytes)

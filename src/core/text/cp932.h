@@ -5,12 +5,21 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace tolvane {
 
+// A character the code page cannot hold, written as "?": where it starts in
+// the UTF-8 text and the character itself.
+struct ReplacedCharacter {
+    std::size_t offset = 0;
+    std::string character;
+};
+
 // UTF-8 -> CP932. A character the code page cannot hold (for example the
-// tree marks' "▶") is written as "?".
-std::string encodeCp932(std::string_view utf8);
+// tree marks' "▶", an emoji, "𠮷") is written as "?" and, when `replaced` is
+// given, added to it.
+std::string encodeCp932(std::string_view utf8, std::vector<ReplacedCharacter>* replaced = nullptr);
 
 // CP932 -> UTF-8. Bytes that are no CP932 character become U+FFFD.
 std::string decodeCp932(std::string_view bytes);

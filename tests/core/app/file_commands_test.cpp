@@ -4,9 +4,13 @@
 
 #include <filesystem>
 #include <fstream>
+#include <functional>
+#include <memory>
+#include <tuple>
 #include <iterator>
 
 #include "app/tform1.h"
+#include "support/cli_run.h"
 #include "support/recording_host.h"
 #include "support/started_window.h"
 #include "support/test_files.h"
@@ -171,19 +175,19 @@ TEST(SheetFileCommands, OpenAsksBeforeDiscardingWorkAndWarnsWhenTheFileFails)
     w.modified = true;
     const Sheet work = w.StringGrid1;
 
-    w.messages.answers = {false};
+    w.messages.unsavedAnswers = {UnsavedWork::Cancel};
     w.Button1Click();
-    ASSERT_EQ(w.messages.asked, std::vector<std::string>{"作業中のデーターが消失します。開いてよろしいですか？"});
-    EXPECT_TRUE(w.messages.proposedNames.empty());  // "No" stops before the dialog
+    ASSERT_EQ(w.messages.asked, std::vector<std::string>{kUnsavedWorkQuestion});
+    EXPECT_TRUE(w.messages.proposedNames.empty());  // "キャンセル" stops before the dialog
 
-    w.messages.answers = {true};
+    w.messages.unsavedAnswers = {UnsavedWork::Discard};
     w.messages.files = {fixture("no_such_file.ksk")};
     w.Button1Click();
     ASSERT_EQ(w.messages.warned.size(), 1u);
     EXPECT_TRUE(w.messages.warned[0].starts_with("ファイルを読み込めませんでした: ")) << w.messages.warned[0];
     EXPECT_EQ(w.StringGrid1, work);
 
-    w.messages.answers = {true};
+    w.messages.unsavedAnswers = {UnsavedWork::Discard};
     w.messages.files = {fixture("utf8_bom.ksk")};
     w.Button1Click();
     EXPECT_EQ(w.FileName, fixture("utf8_bom.ksk"));
@@ -203,9 +207,9 @@ TEST(SheetFileCommands, ADroppedFileOpensAsOpenDoes)
     Window w;
     w.Edit1 = "作業中";
     w.modified = true;
-    w.messages.answers = {false, true};
+    w.messages.unsavedAnswers = {UnsavedWork::Cancel, UnsavedWork::Discard};
     w.openSheetFile(fixture("utf8_bom.ksk"));
-    EXPECT_EQ(w.Edit1, "作業中");  // "No" keeps the work
+    EXPECT_EQ(w.Edit1, "作業中");  // "キャンセル" keeps the work
     w.openSheetFile(fixture("utf8_bom.ksk"));
     EXPECT_EQ(w.messages.asked.size(), 2u);
     EXPECT_EQ(w.FileName, fixture("utf8_bom.ksk"));
@@ -227,7 +231,8 @@ TEST(SheetFileCommands, SaveProposesTheBuildingNameAndAddsTheExtension)
         EXPECT_TRUE(fs::exists(dir / c.written)) << c.chosen;
         EXPECT_EQ(w.FileName, (dir / c.written).string());
     }
-    EXPECT_EQ(w.messages.proposedNames.back(), "本社幹線計算書");
+    EXPECT_EQ(w.messages.proposedNames.front(), "本社幹線計算書");  // a new sheet
+    EXPECT_EQ(w.messages.proposedNames.back(), (dir / "cksk").string());  // then the file it was saved as
 
     w.messages.files = {std::nullopt};
     w.Button2Click();
@@ -273,4 +278,301 @@ TEST(SettingsFileCommands, SaveAndLoadRestoreThePanelAndShortFilesAreReported)
     EXPECT_EQ(other.Edit2, "昭和");
     EXPECT_TRUE(other.RadioButton4);
     EXPECT_EQ(other.messages.errors.size(), 1u);
+}
+
+namespace {
+
+// What a failed open or save must leave exactly as it was.
+struct WindowState {
+    Sheet sheet;
+    std::string building, fileName, recoveredFile;
+    bool modified = false;
+    explicit WindowState(const TForm1& w)
+        : sheet(w.StringGrid1), building(w.Edit1), fileName(w.FileName), recoveredFile(w.recoveredFile),
+          modified(w.modified)
+    {
+    }
+    bool operator==(const WindowState&) const = default;
+};
+
+}  // namespace
+
+TEST(SheetFileCommands, AFailedOpenOrSaveLeavesTheWindowAsItWas)
+{
+    const fs::path dir = freshFolder("failed", {"readonly", "folder.ksk"});
+    const std::string png = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20);
+    ASSERT_EQ(replaceFile((dir / "fake.ksk").string(), png), std::nullopt);
+    ASSERT_EQ(replaceFile((dir / "unreadable.ksk").string(), bytesOf(fixture("utf8_bom.ksk"))), std::nullopt);
+    ASSERT_EQ(replaceFile((dir / "plain").string(), "x"), std::nullopt);
+    fs::permissions(dir / "unreadable.ksk", fs::perms::none);
+    fs::permissions(dir / "readonly", fs::perms::owner_read | fs::perms::owner_exec);
+    // The system's administrator reads and writes past permissions.
+    const bool permissionsHold = ::geteuid() != 0;
+
+    struct Case {
+        const char* what;
+        bool needsPermissions;
+        std::function<void(Window&)> run;
+    };
+    auto open = [&](const std::string& name) {
+        return [&dir, name](Window& w) {
+            w.messages.unsavedAnswers = {UnsavedWork::Discard};
+            w.messages.files = {(dir / name).string()};
+            w.Button1Click();
+        };
+    };
+    auto saveAs = [&](const std::string& path) {
+        return [&dir, path](Window& w) {
+            w.messages.files = {(dir / path).string()};
+            w.Button2Click();
+        };
+    };
+    const Case cases[] = {
+        {"a PNG renamed .ksk", false, open("fake.ksk")},
+        {"a dropped PNG", false,
+         [&](Window& w) {
+             w.messages.unsavedAnswers = {UnsavedWork::Discard};
+             w.openSheetFile((dir / "fake.ksk").string());
+         }},
+        {"a file without read permission", true, open("unreadable.ksk")},
+        {"a folder named .ksk", false, open("folder.ksk")},
+        {"a save into a read-only folder", true, saveAs("readonly/y.ksk")},
+        {"a save under a plain file", false, saveAs("plain/y.ksk")},
+        {"a save into a missing folder", false, saveAs("missing/y.ksk")},
+    };
+    for (const Case& c : cases) {
+        if (c.needsPermissions && !permissionsHold) continue;
+        Window w;
+        fillAwkwardSheet(w);
+        ASSERT_EQ(w.saveSheetFile((dir / "own.ksk").string()), std::nullopt);
+        w.FileName = (dir / "own.ksk").string();
+        w.Edit1 = "未保存の変更";
+        w.modified = true;
+        const WindowState before(w);
+        const std::string ownBytes = bytesOf(dir / "own.ksk");
+        c.run(w);
+        EXPECT_TRUE(WindowState(w) == before) << c.what << ": file " << w.FileName;
+        EXPECT_EQ(w.messages.warned.size() + w.messages.errors.size(), 1u) << c.what;
+        EXPECT_EQ(bytesOf(dir / "own.ksk"), ownBytes) << c.what;
+    }
+    EXPECT_FALSE(fs::exists(dir / "readonly" / "y.ksk"));
+    fs::permissions(dir / "readonly", fs::perms::owner_all);
+    fs::remove_all(dir);
+}
+
+TEST(SheetFileCommands, SaveProposesTheSheetsOwnFileAndOverwriteSaveWritesItWithoutADialog)
+{
+    const fs::path dir = freshFolder("overwrite");
+    const std::string own = (dir / "本社.ksk").string();
+    Window w;
+    w.Edit1 = "本社";
+    // A new sheet: "上書き保存" asks for a name as "保存" does.
+    w.messages.files = {(dir / "本社").string()};
+    w.ButtonSaveClick();
+    ASSERT_EQ(w.messages.proposedNames, std::vector<std::string>{"本社幹線計算書"});
+    EXPECT_EQ(w.FileName, own);
+
+    w.Edit1 = "別館";
+    w.modified = true;
+    w.ButtonSaveClick();
+    EXPECT_EQ(w.messages.proposedNames.size(), 1u);  // no dialog
+    EXPECT_FALSE(w.modified);
+    TForm1 reread;
+    ASSERT_EQ(reread.loadSheetFile(own), std::nullopt);
+    EXPECT_EQ(reread.Edit1, "別館");
+
+    // An opened sheet: "保存" proposes its file, name and folder.
+    Window opened;
+    opened.openSheetFile(own);
+    opened.messages.files = {std::nullopt};
+    opened.Button2Click();
+    EXPECT_EQ(opened.messages.proposedNames, std::vector<std::string>{own});
+    fs::remove_all(dir);
+}
+
+TEST(SheetFileCommands, UnsavedWorkIsSavedLetGoOrKeptBeforeAnotherSheetOpens)
+{
+    const fs::path dir = freshFolder("unsaved");
+    const std::string other = fixture("utf8_bom.ksk");  // building "BOMビル"
+    struct Case {
+        const char* what;
+        bool hasFile;
+        UnsavedWork answer;
+        std::optional<std::string> dialog;  // the save dialog's answer, when it opens
+        bool opens;
+        const char* savedTo;  // the file that then holds "作業中", or nullptr
+    } cases[] = {
+        {"cancel", true, UnsavedWork::Cancel, std::nullopt, false, nullptr},
+        {"let go", true, UnsavedWork::Discard, std::nullopt, true, nullptr},
+        {"save to its file", true, UnsavedWork::Save, std::nullopt, true, "own.ksk"},
+        {"save a new sheet", false, UnsavedWork::Save, (dir / "new").string(), true, "new.ksk"},
+        {"save dialog cancelled", false, UnsavedWork::Save, std::nullopt, false, nullptr},
+    };
+    for (const auto& c : cases) {
+        for (bool dropped : {false, true}) {
+            Window w;
+            if (c.hasFile) {
+                ASSERT_EQ(w.saveSheetFile((dir / "own.ksk").string()), std::nullopt);
+                w.FileName = (dir / "own.ksk").string();
+            }
+            w.Edit1 = "作業中";
+            w.modified = true;
+            w.messages.unsavedAnswers = {c.answer};
+            if (!c.hasFile) w.messages.files.push_back(c.dialog);
+            if (dropped) {
+                w.openSheetFile(other);
+            } else {
+                w.messages.files.push_back(other);
+                w.Button1Click();
+            }
+            const std::string what = std::string(c.what) + (dropped ? " (dropped)" : " (開く)");
+            EXPECT_EQ(w.messages.asked, std::vector<std::string>{kUnsavedWorkQuestion}) << what;
+            EXPECT_EQ(w.Edit1, c.opens ? "BOMビル" : "作業中") << what;
+            EXPECT_EQ(w.modified, !c.opens) << what;
+            if (c.savedTo) {
+                TForm1 saved;
+                ASSERT_EQ(saved.loadSheetFile((dir / c.savedTo).string()), std::nullopt) << what;
+                EXPECT_EQ(saved.Edit1, "作業中") << what;
+            }
+            fs::remove(dir / "own.ksk");
+            fs::remove(dir / "new.ksk");
+        }
+    }
+    fs::remove_all(dir);
+}
+
+TEST(SheetFileCommands, ASheetNamedOnTheCommandLineShowsWhatOpenShows)
+{
+    const fs::path dir = freshFolder("command_line");
+    fs::copy_file(fixture("set.ini"), dir / "set.ini");  // 50 Hz, 平成, 西暦, no page numbers
+    const std::string sheet = (dir / "r7.ksk").string();
+    {
+        Window author;
+        author.Label56 = "令和";
+        author.Edit25 = "7";
+        author.Edit26 = "3";
+        author.Edit27 = "14";
+        author.Edit1 = "六十ヘルツ棟";
+        author.StringGrid1.setCell(col::Mark, 0, std::string(mark::Single));
+        author.StringGrid1.setCell(col::No, 0, "1");
+        ASSERT_EQ(author.saveSheetFile(sheet), std::nullopt);
+    }
+    auto started = [&](std::vector<std::string> args) {
+        auto w = std::make_unique<TForm1>();
+        w->today = [] { return CivilDate{2026, 12, 9}; };
+        w->FormCreate((dir / "tolvane").string(), args, 1920, 1080);
+        w->FormShow();
+        return w;
+    };
+    auto fromCommandLine = started({sheet});
+    auto opened = started({});
+    RecordingHost host;
+    host.files = {sheet};
+    opened->host = &host;
+    opened->Button1Click();
+
+    EXPECT_EQ(fromCommandLine->frequency(), 60);
+    EXPECT_EQ(fromCommandLine->Label66, "60Hz");
+    EXPECT_EQ(fromCommandLine->Label56, "令和");
+    EXPECT_EQ(fromCommandLine->Edit25, "7");
+    EXPECT_EQ(fromCommandLine->FileName, sheet);
+    for (const TForm1* w : {fromCommandLine.get(), opened.get()}) EXPECT_FALSE(w->modified);
+    const TForm1& a = *fromCommandLine;
+    const TForm1& b = *opened;
+    EXPECT_EQ(a.StringGrid1, b.StringGrid1);
+    EXPECT_EQ(std::tie(a.Edit1, a.Label56, a.Edit25, a.Edit26, a.Edit27, a.Edit3, a.Edit2, a.Label66, a.FileName),
+              std::tie(b.Edit1, b.Label56, b.Edit25, b.Edit26, b.Edit27, b.Edit3, b.Edit2, b.Label66, b.FileName));
+    EXPECT_EQ(std::tie(a.RadioButton1, a.RadioButton2, a.RadioButton3, a.RadioButton4, a.RadioButton5, a.RadioButton6,
+                       a.Label56Visible, a.Edit3Visible),
+              std::tie(b.RadioButton1, b.RadioButton2, b.RadioButton3, b.RadioButton4, b.RadioButton5, b.RadioButton6,
+                       b.Label56Visible, b.Edit3Visible));
+    fs::remove_all(dir);
+}
+
+TEST(SheetFileCommands, AWesternYearTypedInTheWesternDisplayOpensAsTyped)
+{
+    const fs::path dir = freshFolder("western_year");
+    const std::string path = (dir / "year.ksk").string();
+    struct Case {
+        const char *typed, *month, *day, *era, *year;
+    } cases[] = {
+        {"2023", "6", "1", "令和", "5"},    {"2019", "4", "30", "平成", "31"}, {"2019", "5", "1", "令和", "元"},
+        {"1989", "1", "7", "昭和", "64"},   {"1995", "", "", "平成", "7"},
+    };
+    for (const auto& c : cases) {
+        Window w;
+        w.RadioButton4Click();  // 西暦
+        w.Edit3 = c.typed;
+        w.Edit26 = c.month;
+        w.Edit27 = c.day;
+        ASSERT_EQ(w.saveSheetFile(path), std::nullopt);
+        EXPECT_EQ(w.Edit3, c.typed);  // the window keeps showing it
+
+        Window western;
+        western.RadioButton4Click();
+        western.openSheetFile(path);
+        EXPECT_EQ(western.Edit3, c.typed) << c.typed << "-" << c.month << "-" << c.day;
+
+        Window era;  // the file says 西暦: shown in 和暦 it is the same date
+        ASSERT_EQ(era.loadSheetFile(path), std::nullopt);
+        era.RadioButton3Click();
+        EXPECT_EQ(era.Label56, c.era) << c.typed << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(era.Edit25, c.year) << c.typed << "-" << c.month << "-" << c.day;
+    }
+    fs::remove_all(dir);
+}
+
+TEST(SheetFileCommands, TextsTheFileCannotHoldAreNamedBeforeSaving)
+{
+    const fs::path dir = freshFolder("lost_characters");
+    const std::string path = (dir / "lost.ksk").string();
+    Window w;
+    w.StringGrid1.setCell(col::Mark, 0, std::string(mark::Single));  // "▶" of a tree mark reads back
+    w.StringGrid1.setCell(col::No, 0, "1");
+    w.StringGrid1.setCell(col::Remarks, 0, "▶予備");
+    w.StringGrid1.setCell(col::Mark, 2, std::string(mark::Single));
+    w.StringGrid1.setCell(col::No, 2, "2");
+    w.StringGrid1.setCell(col::LoadName, 2, "照明😀と😀");
+    w.StringGrid1.setCell(col::Name, 2, "𠮷野家");
+    w.Edit1 = "𠮷田ビル";
+    w.modified = true;
+    const WindowState before(w);
+
+    w.messages.files = {path};
+    w.messages.answers = {false};
+    w.Button2Click();
+    ASSERT_EQ(w.messages.asked.size(), 1u);
+    EXPECT_EQ(w.messages.asked[0], std::string(kLostCharactersQuestion) +
+                                       "・建物名称：「𠮷」(U+20BB7)\n"
+                                       "・1行目 備考：「▶」(U+25B6)\n"
+                                       "・3行目 幹線番号又は名称：「𠮷」(U+20BB7)\n"
+                                       "・3行目 負荷名称：「😀」(U+1F600)\n" +
+                                       kLostCharactersQuestionEnd);
+    EXPECT_FALSE(fs::exists(path));
+    EXPECT_TRUE(WindowState(w) == before);
+
+    w.messages.files = {path};
+    w.messages.answers = {true};
+    w.Button2Click();
+    EXPECT_FALSE(w.modified);
+    TForm1 reread;
+    ASSERT_EQ(reread.loadSheetFile(path), std::nullopt);
+    EXPECT_EQ(reread.Edit1, "?田ビル");
+    EXPECT_EQ(reread.StringGrid1.cell(col::LoadName, 2), "照明?と?");
+    EXPECT_EQ(reread.StringGrid1.cell(col::Mark, 0), mark::Single);
+
+    // The command-line tools save all the same and name the texts on stderr.
+    // A UTF-8 file (with its byte-order mark) can bring such a text in.
+    const fs::path utf8 = dir / "utf8.ksk";
+    ASSERT_EQ(replaceFile(utf8.string(), "\xEF\xBB\xBF" "120\r\n0\r\n1,,,,,──▶,,絵😀\r\n60\r\n5\r\n4\r\n1\r\n"
+                                         "𠮷田ビル\r\n令和\r\n"),
+              std::nullopt);
+    const fs::path out = dir / "out.ksk";
+    const auto run = tolvane::test::runCli("resave '" + utf8.string() + "' '" + out.string() + "'");
+    EXPECT_EQ(run.code, 0) << run.err;
+    EXPECT_NE(run.err.find("・建物名称：「𠮷」(U+20BB7)\n・1行目 負荷名称：「😀」(U+1F600)\n"), std::string::npos) << run.err;
+    EXPECT_NE(run.err.find(out.string()), std::string::npos) << run.err;
+    ASSERT_EQ(reread.loadSheetFile(out.string()), std::nullopt);
+    EXPECT_EQ(reread.Edit1, "?田ビル");
+    fs::remove_all(dir);
 }

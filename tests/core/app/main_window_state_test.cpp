@@ -47,7 +47,7 @@ TEST(StartUp, CreationAndFirstShowingSetTheSharedFields)
     form.FormCreate("/opt/tolvane/tolvane", {"/tmp/a.ksk", "ignored"}, 1920, 1080);
     EXPECT_EQ(form.strFileName, "/opt/tolvane/tolvane");
     EXPECT_EQ(form.strFilePath, "/opt/tolvane/");
-    EXPECT_EQ(form.FileName, "/tmp/a.ksk");
+    EXPECT_EQ(form.commandLineFile, "/tmp/a.ksk");  // opened when the window is first shown
     EXPECT_EQ(form.StringGrid1.rowCount(), 108);
     EXPECT_FALSE(form.modified);
     form.FormShow();
@@ -55,6 +55,7 @@ TEST(StartUp, CreationAndFirstShowingSetTheSharedFields)
     EXPECT_EQ(form.keitou, 1);
     EXPECT_EQ(form.Label56, "令和");
     EXPECT_EQ(form.Edit25, "8");
+    EXPECT_EQ(form.FileName, "");  // a file that cannot be opened gives the window no name
 }
 
 TEST(TitleBlock, TodayWritesEraYearMonthAndDay)
@@ -63,7 +64,10 @@ TEST(TitleBlock, TodayWritesEraYearMonthAndDay)
         CivilDate date;
         const char* era;
         const char* year;
-    } cases[] = {{{2019, 6, 1}, "令和", "元"}, {{2023, 1, 5}, "令和", "5"}, {{2019, 4, 30}, "平成", "元"}};
+    } cases[] = {{{2019, 6, 1}, "令和", "元"},   {{2023, 1, 5}, "令和", "5"},    {{2019, 5, 1}, "令和", "元"},
+                 {{2019, 4, 30}, "平成", "31"},  {{2018, 6, 1}, "平成", "30"},   {{1989, 1, 8}, "平成", "元"},
+                 {{1989, 1, 7}, "昭和", "64"},   {{1926, 12, 25}, "昭和", "元"}, {{1926, 12, 24}, "大正", "15"},
+                 {{2000, 2, 29}, "平成", "12"}};
     for (const auto& c : cases) {
         TForm1 form = windowOn(c.date);
         form.Button124Click();
@@ -89,6 +93,20 @@ TEST(TitleBlock, EraConversionBetweenWesternAndEraYears)
         form.Button20Click();
         EXPECT_EQ(form.Label56, c.era) << c.western;
         EXPECT_EQ(form.Edit25, c.year) << c.western;
+    }
+    // In the year an era began, the month and day decide.
+    struct DateCase {
+        const char *western, *month, *day, *era, *year;
+    } dated[] = {{"2019", "4", "30", "平成", "31"}, {"2019", "5", "1", "令和", "元"}, {"1989", "1", "7", "昭和", "64"},
+                 {"2019", "", "", "令和", "元"}};
+    for (const auto& c : dated) {
+        TForm1 f = windowOn({2026, 12, 9});
+        f.Edit3 = c.western;
+        f.Edit26 = c.month;
+        f.Edit27 = c.day;
+        f.Button20Click();
+        EXPECT_EQ(f.Label56, c.era) << c.western << "-" << c.month << "-" << c.day;
+        EXPECT_EQ(f.Edit25, c.year) << c.western << "-" << c.month << "-" << c.day;
     }
     form.Edit3 = "1900";  // before 昭和: nothing changes
     form.Button20Click();
@@ -130,4 +148,21 @@ TEST(Era, EraOfDatesAndWesternYears)
     EXPECT_EQ(westernYearOf("平成", 1), 1989);
     EXPECT_EQ(westernYearOf("x", 1), 0);
     EXPECT_EQ(eraYearText(1), "元");
+}
+
+TEST(TitleBlock, TheBuildingNameHintNamesCharactersTheFileCannotHold)
+{
+    struct Case {
+        const char* typed;
+        const char* hint;
+    } cases[] = {
+        {"本社ビル　東棟①", ""},
+        {"𠮷田ビル😀😀", "「𠮷」(U+20BB7)「😀」(U+1F600) はファイルの文字コード（シフトJIS）で表せないため、「?」として保存されます"},
+    };
+    TForm1 form;
+    for (const auto& c : cases) {
+        form.Edit1 = c.typed;
+        form.Edit1Change();
+        EXPECT_EQ(form.Edit1Hint, c.hint) << c.typed;
+    }
 }

@@ -164,3 +164,24 @@ TEST(ClipboardText, WholeSheetHasTheHeadingLineAndRowsUpToTheLastMark)
     EXPECT_TRUE(all.starts_with(heading));
     EXPECT_EQ(std::count(all.begin(), all.end(), '\n'), 1 + 14);
 }
+
+TEST(Feeders, AReportedRowIsShownUnderItsFeedersHeadRowWhenBothFit)
+{
+    const Sheet s = threeFeeders();  // heads at rows 0, 2 and 7; feeder 3 runs to row 13
+    struct Case {
+        int row, visibleRows, top;
+    } cases[] = {
+        {12, 20, 7},  // the whole feeder fits
+        {12, 6, 7},   // head to row 12: six rows
+        {12, 5, 12},  // they do not fit: the row itself at the top
+        {7, 1, 7},    // the head row itself
+        {0, 10, 0},   // a single feeder
+        {5, 30, 2},
+        {40, 10, 40},  // an empty row belongs to no feeder
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(topRowShowingFeeder(s, c.row, c.visibleRows), c.top) << c.row << " on " << c.visibleRows;
+    }
+    EXPECT_EQ(feederHeadRow(s, 13), 7);
+    EXPECT_EQ(feederHeadRow(s, 6), 2);
+}

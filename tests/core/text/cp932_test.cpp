@@ -77,3 +77,18 @@ TEST(Cp932, LengthCountsFullWidthAsTwo)
     EXPECT_EQ(cp932Length("L-1"), 3u);
     EXPECT_EQ(cp932Length("ｹｰﾌﾞﾙ"), 5u);
 }
+
+TEST(Cp932, ReportsEveryCharacterItCannotHoldWithItsPlace)
+{
+    std::vector<ReplacedCharacter> replaced;
+    EXPECT_EQ(encodeCp932("a😀漢𠮷b▶", &replaced), "a?" + encodeCp932("漢") + "?b?");
+    ASSERT_EQ(replaced.size(), 3u);
+    const std::pair<std::size_t, std::string> expected[] = {{1, "😀"}, {8, "𠮷"}, {13, "▶"}};
+    for (std::size_t i = 0; i < 3; ++i) {
+        EXPECT_EQ(replaced[i].offset, expected[i].first) << i;
+        EXPECT_EQ(replaced[i].character, expected[i].second) << i;
+    }
+    replaced.clear();
+    encodeCp932("～①ｱ　", &replaced);  // all of them in the code page
+    EXPECT_TRUE(replaced.empty());
+}
