@@ -68,12 +68,12 @@ int runShortCircuit(const std::vector<std::string>& args)
             if (i + 1 == args.size()) return usage();
             const std::string& value = args[++i];
             if (a == "--bank") {
-                BankSpec spec = parseBankSpec(value);
-                if (!spec.bank) {
-                    std::cerr << spec.message << "\n";
+                BankSpec parsed = parseBankSpec(value);
+                if (!parsed.bank) {
+                    std::cerr << parsed.message << "\n";
                     return kExitBadInput;
                 }
-                banks.push_back(std::move(*spec.bank));
+                banks.push_back(std::move(*parsed.bank));
             } else if (a == "--time") {
                 time = value;
             } else if (a == "--pdf") {

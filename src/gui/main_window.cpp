@@ -602,8 +602,11 @@ void MainWindow::buildTopBar()
     bar->addWidget(label(topBar_, "建物名称"));
     edit1_ = new QLineEdit(topBar_);
     edit1_->setObjectName("Edit1");
-    edit1_->setFixedWidth(345);
-    bar->addWidget(edit1_);
+    // As wide as a long building name needs where the screen has room; on a
+    // narrow screen it gives way first, so that every command stays in view.
+    edit1_->setMinimumWidth(200);
+    edit1_->setMaximumWidth(345);
+    bar->addWidget(edit1_, 1);
     connect(edit1_, &QLineEdit::textEdited, this, [this](const QString& t) {
         form_.Edit1 = t.toStdString();
         form_.modified = true;

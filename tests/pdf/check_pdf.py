@@ -129,7 +129,8 @@ class ShortCircuitPdf(unittest.TestCase):
         out = os.path.join(WORK, "no_such_folder", "short_circuit.pdf")
         run = subprocess.run([CLI, "short-circuit", sheet, "--pdf", out], capture_output=True, text=True)
         self.assertEqual(run.returncode, 3)
-        self.assertIn("PDF", run.stderr)
+        self.assertIn(out, run.stderr)
+        self.assertIn("フォルダーがありません", run.stderr)
         self.assertFalse(os.path.exists(out))
 
 

@@ -136,20 +136,20 @@ std::optional<std::string> checkSupply(const SupplyConditions& supply)
     return std::nullopt;
 }
 
-BankSpec parseBankSpec(std::string_view spec)
+BankSpec parseBankSpec(std::string_view text)
 {
     BankSpec out;
     std::vector<std::string> fields;
     std::size_t from = 0;
     while (true) {
-        const std::size_t comma = spec.find(',', from);
-        fields.emplace_back(spec.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from));
+        const std::size_t comma = text.find(',', from);
+        fields.emplace_back(text.substr(from, comma == std::string_view::npos ? std::string_view::npos : comma - from));
         if (comma == std::string_view::npos) break;
         from = comma + 1;
     }
     if (fields.size() < 6 || fields.size() > 8) {
         out.message = "--bank は 名称,相(1|3),二次電圧,kVA,%Z,%R[,高圧側kA[,高圧側kV]] の形で指定してください: " +
-                      std::string(spec);
+                      std::string(text);
         return out;
     }
     TransformerBank bank;

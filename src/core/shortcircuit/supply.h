@@ -95,6 +95,6 @@ struct BankSpec {
     std::optional<TransformerBank> bank;
     std::string message;
 };
-BankSpec parseBankSpec(std::string_view spec);
+BankSpec parseBankSpec(std::string_view text);
 
 }  // namespace tolvane

@@ -299,7 +299,7 @@ struct WindowState {
 
 TEST(SheetFileCommands, AFailedOpenOrSaveLeavesTheWindowAsItWas)
 {
-    const fs::path dir = freshFolder("failed", {"readonly", "folder.ksk"});
+    const ScratchFolder dir("failed", {"readonly", "folder.ksk"});
     const std::string png = std::string("\x89PNG\r\n\x1a\n\0\0\0\rIHDR\0\0\0\x01", 20);
     ASSERT_EQ(replaceFile((dir / "fake.ksk").string(), png), std::nullopt);
     ASSERT_EQ(replaceFile((dir / "unreadable.ksk").string(), bytesOf(fixture("utf8_bom.ksk"))), std::nullopt);
@@ -357,12 +357,11 @@ TEST(SheetFileCommands, AFailedOpenOrSaveLeavesTheWindowAsItWas)
     }
     EXPECT_FALSE(fs::exists(dir / "readonly" / "y.ksk"));
     fs::permissions(dir / "readonly", fs::perms::owner_all);
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, SaveProposesTheSheetsOwnFileAndOverwriteSaveWritesItWithoutADialog)
 {
-    const fs::path dir = freshFolder("overwrite");
+    const ScratchFolder dir("overwrite");
     const std::string own = (dir / "本社.ksk").string();
     Window w;
     w.Edit1 = "本社";
@@ -387,12 +386,11 @@ TEST(SheetFileCommands, SaveProposesTheSheetsOwnFileAndOverwriteSaveWritesItWith
     opened.messages.files = {std::nullopt};
     opened.Button2Click();
     EXPECT_EQ(opened.messages.proposedNames, std::vector<std::string>{own});
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, UnsavedWorkIsSavedLetGoOrKeptBeforeAnotherSheetOpens)
 {
-    const fs::path dir = freshFolder("unsaved");
+    const ScratchFolder dir("unsaved");
     const std::string other = fixture("utf8_bom.ksk");  // building "BOMビル"
     struct Case {
         const char* what;
@@ -438,12 +436,11 @@ TEST(SheetFileCommands, UnsavedWorkIsSavedLetGoOrKeptBeforeAnotherSheetOpens)
             fs::remove(dir / "new.ksk");
         }
     }
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, ASheetNamedOnTheCommandLineShowsWhatOpenShows)
 {
-    const fs::path dir = freshFolder("command_line");
+    const ScratchFolder dir("command_line");
     fs::copy_file(fixture("set.ini"), dir / "set.ini");  // 50 Hz, 平成, 西暦, no page numbers
     const std::string sheet = (dir / "r7.ksk").string();
     {
@@ -486,12 +483,11 @@ TEST(SheetFileCommands, ASheetNamedOnTheCommandLineShowsWhatOpenShows)
                        a.Label56Visible, a.Edit3Visible),
               std::tie(b.RadioButton1, b.RadioButton2, b.RadioButton3, b.RadioButton4, b.RadioButton5, b.RadioButton6,
                        b.Label56Visible, b.Edit3Visible));
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, AWesternYearTypedInTheWesternDisplayOpensAsTyped)
 {
-    const fs::path dir = freshFolder("western_year");
+    const ScratchFolder dir("western_year");
     const std::string path = (dir / "year.ksk").string();
     struct Case {
         const char *typed, *month, *day, *era, *year;
@@ -519,12 +515,11 @@ TEST(SheetFileCommands, AWesternYearTypedInTheWesternDisplayOpensAsTyped)
         EXPECT_EQ(era.Label56, c.era) << c.typed << "-" << c.month << "-" << c.day;
         EXPECT_EQ(era.Edit25, c.year) << c.typed << "-" << c.month << "-" << c.day;
     }
-    fs::remove_all(dir);
 }
 
 TEST(SheetFileCommands, TextsTheFileCannotHoldAreNamedBeforeSaving)
 {
-    const fs::path dir = freshFolder("lost_characters");
+    const ScratchFolder dir("lost_characters");
     const std::string path = (dir / "lost.ksk").string();
     Window w;
     w.StringGrid1.setCell(col::Mark, 0, std::string(mark::Single));  // "▶" of a tree mark reads back
@@ -574,5 +569,4 @@ TEST(SheetFileCommands, TextsTheFileCannotHoldAreNamedBeforeSaving)
     EXPECT_NE(run.err.find(out.string()), std::string::npos) << run.err;
     ASSERT_EQ(reread.loadSheetFile(out.string()), std::nullopt);
     EXPECT_EQ(reread.Edit1, "?田ビル");
-    fs::remove_all(dir);
 }

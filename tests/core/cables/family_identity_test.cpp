@@ -27,20 +27,20 @@ struct IdentityCase {
 // their Z are 4.083, 4.105, 4.157 and 4.160. IV2.0mm: families 7 and 8,
 // 24 A, R 6.54, X 0.115 and 0.133 (Z 6.249 and 6.255 at 0.95).
 const IdentityCase kCases[] = {
-    {"the multi-core CV of the report", {"CV5.5゜", "41", "4.157", "0.95"}, Result::Identified, {5}},
-    {"single-core 俵積み", {"CV5.5゜", "50", "4.083", "0.95"}, Result::Identified, {3}},
-    {"the same current, the impedance decides", {"CV5.5゜", "50", "4.105", "0.95"}, Result::Identified, {4}},
-    {"chosen under another grouping factor", {"CV5.5゜", "33", "4.157", "0.95"}, Result::Identified, {5}},
-    {"a stale impedance, blanks in the designation", {"CV 5.5゜", "41", "9.999", "0.95"}, Result::Identified, {5}},
+    {"the multi-core CV of the report", {"CV5.5゜", "41", "4.157", "0.95", std::nullopt, std::nullopt}, Result::Identified, {5}},
+    {"single-core 俵積み", {"CV5.5゜", "50", "4.083", "0.95", std::nullopt, std::nullopt}, Result::Identified, {3}},
+    {"the same current, the impedance decides", {"CV5.5゜", "50", "4.105", "0.95", std::nullopt, std::nullopt}, Result::Identified, {4}},
+    {"chosen under another grouping factor", {"CV5.5゜", "33", "4.157", "0.95", std::nullopt, std::nullopt}, Result::Identified, {5}},
+    {"a stale impedance, blanks in the designation", {"CV 5.5゜", "41", "9.999", "0.95", std::nullopt, std::nullopt}, Result::Identified, {5}},
     {"R and X kept", {"CV5.5゜", "", "", "", std::string("4.34"), std::string("0.119")}, Result::Identified, {6}},
-    {"only the current, shared by two", {"CV5.5゜", "50", "", "0.95"}, Result::Ambiguous, {3, 4}},
-    {"nothing stored", {"CV5.5゜", "", "", "0.95"}, Result::Ambiguous, {3, 4, 5, 6}},
-    {"numbers of no family", {"CV5.5゜", "99", "1.000", "0.95"}, Result::Ambiguous, {3, 4, 5, 6}},
-    {"IV in contact", {"IV2.0mm", "24", "6.249", "0.95"}, Result::Identified, {7}},
-    {"at cosθ 1 the reactance does not show", {"IV2.0mm", "24", "6.540", "1"}, Result::Ambiguous, {7, 8}},
-    {"a designation one family writes", {"CV-T38゜", "", "", ""}, Result::Identified, {1}},
-    {"no family writes it", {"XYZ", "41", "4.157", "0.95"}, Result::None, {}},
-    {"no cable", {"", "", "", ""}, Result::None, {}},
+    {"only the current, shared by two", {"CV5.5゜", "50", "", "0.95", std::nullopt, std::nullopt}, Result::Ambiguous, {3, 4}},
+    {"nothing stored", {"CV5.5゜", "", "", "0.95", std::nullopt, std::nullopt}, Result::Ambiguous, {3, 4, 5, 6}},
+    {"numbers of no family", {"CV5.5゜", "99", "1.000", "0.95", std::nullopt, std::nullopt}, Result::Ambiguous, {3, 4, 5, 6}},
+    {"IV in contact", {"IV2.0mm", "24", "6.249", "0.95", std::nullopt, std::nullopt}, Result::Identified, {7}},
+    {"at cosθ 1 the reactance does not show", {"IV2.0mm", "24", "6.540", "1", std::nullopt, std::nullopt}, Result::Ambiguous, {7, 8}},
+    {"a designation one family writes", {"CV-T38゜", "", "", "", std::nullopt, std::nullopt}, Result::Identified, {1}},
+    {"no family writes it", {"XYZ", "41", "4.157", "0.95", std::nullopt, std::nullopt}, Result::None, {}},
+    {"no cable", {"", "", "", "", std::nullopt, std::nullopt}, Result::None, {}},
 };
 
 TEST(FamilyIdentity, FindsTheFamilyWhoseHandBackReproducesTheRow)

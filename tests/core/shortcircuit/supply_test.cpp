@@ -98,16 +98,16 @@ TEST(SupplyConditions, WholeConditions)
 
 TEST(SupplyConditions, CommandLineBankSpec)
 {
-    BankSpec spec = parseBankSpec("T1,3,210,500,4.5,1.2");
-    ASSERT_TRUE(spec.bank) << spec.message;
-    EXPECT_EQ(*spec.bank, bank500());
+    BankSpec parsed = parseBankSpec("T1,3,210,500,4.5,1.2");
+    ASSERT_TRUE(parsed.bank) << parsed.message;
+    EXPECT_EQ(*parsed.bank, bank500());
 
-    spec = parseBankSpec("L1,1,210,100,2.5,,,6.6");
-    ASSERT_TRUE(spec.bank) << spec.message;
-    EXPECT_EQ(spec.bank->phases, BankPhases::Single);
-    EXPECT_EQ(spec.bank->percentR, "");
-    EXPECT_EQ(spec.bank->hvKa, "");  // infinite bus
-    EXPECT_EQ(spec.bank->hvKv, "6.6");
+    parsed = parseBankSpec("L1,1,210,100,2.5,,,6.6");
+    ASSERT_TRUE(parsed.bank) << parsed.message;
+    EXPECT_EQ(parsed.bank->phases, BankPhases::Single);
+    EXPECT_EQ(parsed.bank->percentR, "");
+    EXPECT_EQ(parsed.bank->hvKa, "");  // infinite bus
+    EXPECT_EQ(parsed.bank->hvKv, "6.6");
 
     const std::pair<const char*, const char*> refused[] = {
         {"T1,3,210,500,4.5", "--bank は 名称,相(1|3),二次電圧,kVA,%Z,%R[,高圧側kA[,高圧側kV]] の形で指定してください: T1,3,210,500,4.5"},
@@ -115,9 +115,9 @@ TEST(SupplyConditions, CommandLineBankSpec)
         {"T1,3,210,500,1.2,4.5", "バンク「T1」の%Rは%Zより小さくしてください。"},
     };
     for (const auto& [text, message] : refused) {
-        spec = parseBankSpec(text);
-        EXPECT_FALSE(spec.bank) << text;
-        EXPECT_EQ(spec.message, message);
+        parsed = parseBankSpec(text);
+        EXPECT_FALSE(parsed.bank) << text;
+        EXPECT_EQ(parsed.message, message);
     }
 }
 
