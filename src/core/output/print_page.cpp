@@ -170,20 +170,6 @@ const char* columnTitle(int column)
     }
 }
 
-// The longest start of a UTF-8 text within `units` half-width units, and the
-// rest; a character is never cut.
-std::pair<std::string, std::string> splitUnits(const std::string& text, std::size_t units)
-{
-    std::size_t pos = 0;
-    while (pos < text.size()) {
-        std::size_t next = pos + 1;
-        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
-        if (cp932Length(std::string_view(text).substr(0, next)) > units) break;
-        pos = next;
-    }
-    return {text.substr(0, pos), text.substr(pos)};
-}
-
 class PageWriter {
 public:
     explicit PageWriter(PrintPage& page) : page_(page) {}
@@ -228,7 +214,7 @@ void drawItemLine(PageWriter& out, const Sheet& sheet, int r, int y, int& failed
         if (cp932Length(name) <= fits) {
             text(col::LoadName, 0, name);
         } else {
-            auto [first, rest] = splitUnits(name, fits);
+            auto [first, rest] = splitCp932Width(name, fits);
             text(col::LoadName, -33, first);
             text(col::LoadName, 33, rest);
         }

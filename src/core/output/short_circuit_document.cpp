@@ -181,23 +181,6 @@ int textWidth(std::string_view text, int size)
     return static_cast<int>(std::lround(static_cast<double>(cp932Length(text)) * size * kPrintUnitsPerInch / 72.0 / 2));
 }
 
-// The first characters of a UTF-8 text that take at most `bytes` bytes in
-// the sheet's code page, and the rest.
-std::pair<std::string, std::string> splitAtWidth(const std::string& text, std::size_t bytes)
-{
-    std::size_t pos = 0;
-    std::size_t width = 0;
-    while (pos < text.size()) {
-        std::size_t next = pos + 1;
-        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
-        std::size_t w = cp932Length(std::string_view(text).substr(pos, next - pos));
-        if (width + w > bytes) break;
-        width += w;
-        pos = next;
-    }
-    return {text.substr(0, pos), text.substr(pos)};
-}
-
 class Page {
 public:
     explicit Page(PrintPage& page) : page_(page) {}
@@ -346,8 +329,8 @@ void drawRow(Page& out, const std::vector<ShortCircuitCell>& cells, int y)
             // even they do not hold it.
             const int size = 6;
             const std::size_t bytes = static_cast<std::size_t>(room * 2 * 72 / (size * kPrintUnitsPerInch));
-            auto [first, rest] = splitAtWidth(text, bytes);
-            auto [second, dropped] = splitAtWidth(rest, bytes);
+            auto [first, rest] = splitCp932Width(text, bytes);
+            auto [second, dropped] = splitCp932Width(rest, bytes);
             out.text(left, y + 22, size, first);
             out.text(left, y + 22 + 58, size, second);
         }

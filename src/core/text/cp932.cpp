@@ -215,4 +215,19 @@ std::string decodeFileText(std::string_view bytes)
 
 std::size_t cp932Length(std::string_view utf8) { return encodeCp932(utf8).size(); }
 
+std::pair<std::string, std::string> splitCp932Width(const std::string& text, std::size_t units)
+{
+    std::size_t pos = 0;
+    std::size_t width = 0;
+    while (pos < text.size()) {
+        std::size_t next = pos + 1;
+        while (next < text.size() && (static_cast<unsigned char>(text[next]) & 0xC0) == 0x80) ++next;
+        const std::size_t w = cp932Length(std::string_view(text).substr(pos, next - pos));
+        if (width + w > units) break;
+        width += w;
+        pos = next;
+    }
+    return {text.substr(0, pos), text.substr(pos)};
+}
+
 }  // namespace tolvane

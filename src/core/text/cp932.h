@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 namespace tolvane {
@@ -32,5 +33,9 @@ std::string decodeFileText(std::string_view bytes);
 // Length of a text in CP932 bytes: a full-width character counts 2, a
 // half-width one 1 (the "half-width units" of a load name).
 std::size_t cp932Length(std::string_view utf8);
+
+// The longest start of a UTF-8 text that takes at most `units` half-width
+// units, and the rest; a character is never cut.
+std::pair<std::string, std::string> splitCp932Width(const std::string& text, std::size_t units);
 
 }  // namespace tolvane
