@@ -35,6 +35,7 @@
 #include "answering_host.h"
 #include "gui/auto_recovery.h"
 #include "sheet/file_store.h"
+#include "shown_window.h"
 #include "when_modal_opens.h"
 
 using namespace tolvane;
@@ -58,15 +59,19 @@ void putSingleFeeder(TForm1& form, int row, const char* name)
     s.setCell(col::RowTotal, row, "1");
 }
 
-struct Window {
-    Forms forms;
-    gui::MainWindow window{forms};
+// A three-phase feeder on row 0 whose CV-T38゜ sizing can make smaller.
+void putSizableFeeder(TForm1& form)
+{
+    putSingleFeeder(form, 0, "P1");
+    for (auto [column, text] : {std::pair{col::System, "三相3線"}, {col::Breaker, "75"}, {col::Length, "10"},
+                                {col::Current, "70"}, {col::PowerFactor, "0.8"}, {col::Cable, "CV-T38゜"},
+                                {col::Method, "気中暗渠配線"}})
+        form.StringGrid1.setCell(column, 0, text);
+}
+
+struct Window : test::ShownWindow {
     Window()
     {
-        forms.form1.FormCreate("/nonexistent/tolvane", {}, 1920, 1080);
-        window.resize(1584, 798);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
         window.activateWindow();
         QVERIFY(QTest::qWaitForWindowActive(&window));
     }
@@ -183,12 +188,8 @@ private slots:
     {
         Window w;
         TForm1& form = w.forms.form1;
-        putSingleFeeder(form, 0, "P1");
+        putSizableFeeder(form);
         Sheet& s = form.StringGrid1;
-        for (auto [column, text] : {std::pair{col::System, "三相3線"}, {col::Breaker, "75"}, {col::Length, "10"},
-                                    {col::Current, "70"}, {col::PowerFactor, "0.8"}, {col::Cable, "CV-T38゜"},
-                                    {col::Method, "気中暗渠配線"}})
-            s.setCell(column, 0, text);
         w.window.afterLoad();
         form.ny1 = 0;
 
@@ -219,12 +220,8 @@ private slots:
     {
         Window w;
         TForm1& form = w.forms.form1;
-        putSingleFeeder(form, 0, "P1");
+        putSizableFeeder(form);
         Sheet& s = form.StringGrid1;
-        for (auto [column, text] : {std::pair{col::System, "三相3線"}, {col::Breaker, "75"}, {col::Length, "10"},
-                                    {col::Current, "70"}, {col::PowerFactor, "0.8"}, {col::Cable, "CV-T38゜"},
-                                    {col::Method, "気中暗渠配線"}})
-            s.setCell(column, 0, text);
         applySheetSizing(form, planSheetSizing(w.forms, allFeederRanges(s), nullptr));
         w.window.afterLoad();
         form.ny1 = 0;

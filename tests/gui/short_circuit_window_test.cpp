@@ -20,6 +20,7 @@
 #include "gui/auto_recovery.h"
 #include "gui/main_window.h"
 #include "shortcircuit/tform7.h"
+#include "shown_window.h"
 #include "when_modal_opens.h"
 
 using namespace tolvane;
@@ -170,12 +171,9 @@ private slots:
 
     void openedFromTheMainWindowEachChangeIsAnUndoStep()
     {
-        Forms forms;
-        gui::MainWindow window(forms);
-        forms.form1.FormCreate("/nonexistent/tolvane", {}, 1920, 1080);
-        window.resize(1584, 798);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        test::ShownWindow shown;
+        Forms& forms = shown.forms;
+        gui::MainWindow& window = shown.window;
         TForm1& main = forms.form1;
         QVERIFY(!main.loadSheetFile(kTwoBanks));
         window.afterLoad();
@@ -208,12 +206,9 @@ private slots:
 
     void popupMenuOpensTheWindow()
     {
-        Forms forms;
-        gui::MainWindow window(forms);
-        forms.form1.FormCreate("/nonexistent/tolvane", {}, 1920, 1080);
-        window.resize(1584, 798);
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        test::ShownWindow shown;
+        Forms& forms = shown.forms;
+        gui::MainWindow& window = shown.window;
         QVERIFY(!forms.form1.loadSheetFile(kTwoBanks));
         window.afterLoad();
 

@@ -99,7 +99,9 @@ TEST(ShortCircuit, FaultsOfEachSystemAtTheBus)
         EXPECT_EQ(row.bank, c.bank) << c.row;
         auto same = [&](const std::optional<double>& got, const std::optional<double>& want, const char* what) {
             ASSERT_EQ(got.has_value(), want.has_value()) << c.row << " " << what;
-            if (want) EXPECT_NEAR(*got, *want, kHalfDigit) << c.row << " " << what;
+            if (want) {
+                EXPECT_NEAR(*got, *want, kHalfDigit) << c.row << " " << what;
+            }
         };
         same(row.start.threePhase, c.threePhase, "three-phase");
         same(row.start.lineToLine, c.lineToLine, "line-to-line");
